@@ -1,0 +1,29 @@
+#include "app/program_driver.hpp"
+
+#include "app/build_info.hpp"
+#include "output/search_list_writer.hpp"
+#include "rt/console.hpp"
+#include "rt/process.hpp"
+
+namespace zemlar::ProgramDriver {
+
+void startup(RunState& state) {
+  runShell("chcp");
+  state.buildName = build::name();
+  state.programName = state.buildName + ".exe";
+  const std::string name = invocationName();
+  for (int block = 0; block < 2; ++block) {
+    Console::print(state.buildName, Sep::EndLine);
+    Console::endLine();
+    Console::print(name, Sep::EndLine);
+  }
+}
+
+void run() {
+  RunState state;
+  startup(state);
+  SearchListWriter::write(state);
+  endProgram(0);
+}
+
+}  // namespace zemlar::ProgramDriver

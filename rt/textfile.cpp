@@ -1,0 +1,239 @@
+#include "rt/textfile.hpp"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+
+#include "rt/platform.hpp"
+#include "rt/process.hpp"
+
+namespace zemlar {
+
+namespace {
+
+constexpr char kEndOfText = 26;  // Ctrl+Z: the text mode's end of readable data
+
+struct FileCloser {
+  void operator()(std::FILE* f) const { std::fclose(f); }
+};
+using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
+
+std::string platformName(std::string_view name) {
+  std::string withBackslashes(name);
+  std::replace(withBackslashes.begin(), withBackslashes.end(), '/', '\\');
+  return platform::nativePath(withBackslashes);
+}
+
+bool isDirectory(const std::string& path) {
+  std::error_code ec;
+  return std::filesystem::is_directory(path, ec);
+}
+
+}  // namespace
+
+// ---- open files ------------------------------------------------------------------
+
+class OpenFile {
+ public:
+  virtual ~OpenFile() = default;
+  virtual bool isInput() const = 0;
+};
+
+// An input file read in binary and split into lines by the native text-mode rules:
+// CR LF reads as LF, byte 26 ends the data, a CR that is the last byte is dropped.
+class InputFile final : public OpenFile {
+ public:
+  InputFile(FileHandle file, int64_t size) : file_(std::move(file)), size_(size) {}
+  bool isInput() const override { return true; }
+
+  void readLine(std::string& target) {
+    target.clear();
+    while (!endOfData_) {
+      if (next_ == filled_ && !refill()) break;
+      const char* begin = buffer_.data() + next_;
+      const size_t available = filled_ - next_;
+      const char* stop = static_cast<const char*>(std::memchr(begin, '\n', available));
+      const char* eot = static_cast<const char*>(
+          std::memchr(begin, kEndOfText, stop ? static_cast<size_t>(stop - begin) : available));
+      if (eot) {
+        target.append(begin, eot);
+        consume(static_cast<size_t>(eot - begin));
+        endOfData_ = true;
+        break;
+      }
+      if (stop) {
+        target.append(begin, stop);
+        consume(static_cast<size_t>(stop - begin) + 1);
+        if (!target.empty() && target.back() == '\r') target.pop_back();
+        return;
+      }
+      target.append(begin, available);
+      consume(available);
+    }
+    if (!target.empty() && target.back() == '\r') target.pop_back();  // CR last in the data
+  }
+
+  bool atEnd() const { return endOfData_ || position_ >= size_; }
+
+  bool rewind() {
+    next_ = filled_ = 0;
+    position_ = 0;
+    endOfData_ = false;
+    return std::fseek(file_.get(), 0, SEEK_SET) == 0;
+  }
+
+ private:
+  bool refill() {
+    next_ = 0;
+    filled_ = std::fread(buffer_.data(), 1, buffer_.size(), file_.get());
+    if (filled_ == 0) endOfData_ = true;  // end of file or a read error: no more data
+    return filled_ != 0;
+  }
+  void consume(size_t n) {
+    next_ += n;
+    position_ += static_cast<int64_t>(n);
+  }
+
+  FileHandle file_;
+  int64_t size_;
+  int64_t position_ = 0;  // bytes of the file consumed so far
+  bool endOfData_ = false;
+  std::array<char, FileTable::kBufferSize> buffer_{};
+  size_t next_ = 0;
+  size_t filled_ = 0;
+};
+
+class OutputFile final : public OpenFile, public PrintDevice {
+ public:
+  explicit OutputFile(FileHandle file) : file_(std::move(file)) {
+    std::setvbuf(file_.get(), buffer_.data(), _IOFBF, buffer_.size());
+  }
+  ~OutputFile() override { close(); }
+  bool isInput() const override { return false; }
+
+  bool writeBytes(std::string_view bytes) override {
+    return std::fwrite(bytes.data(), 1, bytes.size(), file_.get()) == bytes.size();
+  }
+  // Writes out the buffer and closes; false when some byte did not reach the file.
+  bool close() {
+    if (!file_) return true;
+    const bool ok = std::fclose(file_.release()) == 0;
+    return ok;
+  }
+
+ private:
+  FileHandle file_;
+  std::array<char, FileTable::kBufferSize> buffer_{};
+};
+
+// ---- the table -------------------------------------------------------------------
+
+FileTable::FileTable() = default;
+FileTable::~FileTable() { closeAll(); }
+
+OpenFile* FileTable::entry(int number) const {
+  if (number < 1 || number > kFiles) return nullptr;
+  return entries_[static_cast<size_t>(number - 1)].get();
+}
+
+int FileTable::nextFileNumber() const {
+  for (int n = 1; n <= kFiles; ++n)
+    if (!entries_[static_cast<size_t>(n - 1)]) return n;
+  return 0;
+}
+
+FileStatus FileTable::openInput(std::string_view name, int number) {
+  if (number < 1 || number > kFiles || entry(number)) return FileStatus::BadNumber;
+  const std::string path = platformName(name);
+  if (isDirectory(path)) return FileStatus::CannotOpen;
+  FileHandle file(std::fopen(path.c_str(), "rb"));
+  if (!file) return FileStatus::CannotOpen;
+  std::setvbuf(file.get(), nullptr, _IONBF, 0);  // the reader keeps its own 8192 bytes
+  int64_t size = 0;
+  if (std::fseek(file.get(), 0, SEEK_END) == 0) size = std::ftell(file.get());
+  if (size < 0 || std::fseek(file.get(), 0, SEEK_SET) != 0) return FileStatus::CannotOpen;
+  entries_[static_cast<size_t>(number - 1)] = std::make_unique<InputFile>(std::move(file), size);
+  return FileStatus::Ok;
+}
+
+FileStatus FileTable::openOutput(std::string_view name, int number) {
+  if (number < 1 || number > kFiles || entry(number)) return FileStatus::BadNumber;
+  const std::string path = platformName(name);
+  if (isDirectory(path)) return FileStatus::CannotOpen;
+  FileHandle file(std::fopen(path.c_str(), "wb"));
+  if (!file) return FileStatus::CannotOpen;
+  entries_[static_cast<size_t>(number - 1)] = std::make_unique<OutputFile>(std::move(file));
+  return FileStatus::Ok;
+}
+
+FileStatus FileTable::readLine(int number, std::string& target) {
+  auto* input = dynamic_cast<InputFile*>(entry(number));
+  if (!input) {
+    if (!entry(number)) return FileStatus::BadNumber;
+    return FileStatus::Ok;  // an output file has nothing to read
+  }
+  input->readLine(target);
+  return FileStatus::Ok;
+}
+
+bool FileTable::atEnd(int number) {
+  OpenFile* file = entry(number);
+  if (!file) return true;
+  if (auto* input = dynamic_cast<InputFile*>(file)) return input->atEnd();
+  return false;
+}
+
+FileStatus FileTable::rewind(int number) {
+  OpenFile* file = entry(number);
+  if (!file) return FileStatus::BadNumber;
+  if (auto* input = dynamic_cast<InputFile*>(file))
+    return input->rewind() ? FileStatus::Ok : FileStatus::IoError;
+  return FileStatus::Ok;
+}
+
+FileStatus FileTable::print(int number, std::string_view text, Sep sep) {
+  auto* output = dynamic_cast<OutputFile*>(entry(number));
+  if (!output) return FileStatus::BadNumber;
+  return printItem(*output, text, sep) ? FileStatus::Ok : FileStatus::IoError;
+}
+
+FileStatus FileTable::close(int number) {
+  OpenFile* file = entry(number);
+  if (!file) return FileStatus::BadNumber;
+  bool ok = true;
+  if (auto* output = dynamic_cast<OutputFile*>(file)) ok = output->close();
+  entries_[static_cast<size_t>(number - 1)].reset();
+  return ok ? FileStatus::Ok : FileStatus::IoError;
+}
+
+void FileTable::closeAll() {
+  for (int n = 1; n <= kFiles; ++n)
+    if (entry(n)) close(n);
+}
+
+// ---- the program's table ---------------------------------------------------------
+
+namespace {
+FileTable& programFiles() {
+  static FileTable table;
+  static const bool registered = (registerEndAction([] { table.closeAll(); }), true);
+  (void)registered;
+  return table;
+}
+}  // namespace
+
+int nextFileNumber() { return programFiles().nextFileNumber(); }
+
+namespace TextFile {
+FileStatus openInput(std::string_view name, int number) { return programFiles().openInput(name, number); }
+FileStatus openOutput(std::string_view name, int number) { return programFiles().openOutput(name, number); }
+FileStatus readLine(int number, std::string& target) { return programFiles().readLine(number, target); }
+bool atEnd(int number) { return programFiles().atEnd(number); }
+FileStatus rewind(int number) { return programFiles().rewind(number); }
+FileStatus print(int number, std::string_view text, Sep sep) { return programFiles().print(number, text, sep); }
+FileStatus close(int number) { return programFiles().close(number); }
+void closeAll() { programFiles().closeAll(); }
+}  // namespace TextFile
+
+}  // namespace zemlar
