@@ -3,8 +3,10 @@
 #include <map>
 
 #include "app/addresses.hpp"
+#include "app/prompts.hpp"
 #include "output/document_lines.hpp"
 #include "output/escaping.hpp"
+#include "rt/console.hpp"
 #include "rt/text.hpp"
 #include "rt/textfile.hpp"
 
@@ -89,6 +91,16 @@ bool writeDocument(RunState& state) {
   return ok;
 }
 
-void write(RunState& state) { writeDocument(state); }
+void write(RunState& state) {
+  if (writeDocument(state)) return;
+  // A document that did not reach the disk whole must not be converted and delivered.
+  TextFile::remove(kDocumentName);
+  const std::string_view message = "Writing search_in.htm failed";
+  Console::endLine();
+  Console::print(std::string(message.size(), '-'), Sep::EndLine);
+  Console::print(message, Sep::EndLine);
+  Console::endLine();
+  AckEndPrompt();
+}
 
 }  // namespace zemlar::SearchListWriter

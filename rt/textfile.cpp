@@ -234,6 +234,18 @@ FileStatus rewind(int number) { return programFiles().rewind(number); }
 FileStatus print(int number, std::string_view text, Sep sep) { return programFiles().print(number, text, sep); }
 FileStatus close(int number) { return programFiles().close(number); }
 void closeAll() { programFiles().closeAll(); }
+
+bool remove(std::string_view name) {
+  std::error_code ec;
+  const std::string path = platformName(name);
+  std::filesystem::remove(path, ec);
+  return !std::filesystem::exists(std::filesystem::symlink_status(path, ec));
+}
+
+bool exists(std::string_view name) {
+  std::error_code ec;
+  return std::filesystem::is_regular_file(platformName(name), ec);
+}
 }  // namespace TextFile
 
 }  // namespace zemlar
