@@ -11,6 +11,8 @@ inline constexpr std::string_view kInfoPage = "http://www.zemlar.example/search-
 inline constexpr std::string_view kInfoPageWithoutScheme = "www.zemlar.example/search-list";
 // The maker's page, on the terms screen and in the renaming instructions.
 inline constexpr std::string_view kMakerPage = "http://www.zemlar.example";
+// The same page as the terms screen names it, without the scheme.
+inline constexpr std::string_view kMakerPageWithoutScheme = "www.zemlar.example";
 inline constexpr std::string_view kAttribution = "Made by the zemlar team, www.zemlar.example";
 // Example site names of the renaming instructions.
 inline constexpr std::string_view kExampleWww = "www.example-shop.example";

@@ -1,9 +1,13 @@
 #include "app/program_driver.hpp"
 
 #include "app/build_info.hpp"
+#include "app/information_screens.hpp"
+#include "checks/tool_checks.hpp"
+#include "output/document_delivery.hpp"
 #include "output/search_list_writer.hpp"
 #include "rt/console.hpp"
 #include "rt/process.hpp"
+#include "site/site_identity.hpp"
 
 namespace zemlar::ProgramDriver {
 
@@ -22,8 +26,13 @@ void startup(RunState& state) {
 void run() {
   RunState state;
   startup(state);
+  SiteIdentity::run(state);
+  InformationScreens::showTerms(state);
+  InformationScreens::showFont();
+  InformationScreens::showInstallation();
+  ToolChecks::run();
   SearchListWriter::write(state);
-  endProgram(0);
+  DocumentDelivery::run(state);
 }
 
 }  // namespace zemlar::ProgramDriver
