@@ -44,7 +44,10 @@ void writeAll(std::string_view bytes) {
 // Turns the cell model's decisions into terminal output, gathered for one write(2).
 class TerminalScreen final : public CellSink {
  public:
-  TerminalScreen(int cols, int rows, CellCursor cursor) : model_(cols, rows, cursor), known_(cursor) {}
+  // The terminal's cursor is known only when it was measured; else the first output
+  // moves it to where the model assumes it.
+  TerminalScreen(int cols, int rows, CellCursor cursor, bool cursorMeasured)
+      : model_(cols, rows, cursor), known_(cursorMeasured ? std::optional(model_.cursor()) : std::nullopt) {}
 
   CellModel& model() { return model_; }
   std::string& out() { return out_; }
@@ -95,7 +98,7 @@ TerminalScreen* screen() {
     const posix::TerminalInfo& info = posix::terminal();
     if (!info.outputIsTerminal) return std::nullopt;
     return std::optional<TerminalScreen>(std::in_place, info.cols, info.rows,
-                                         CellCursor{info.cursorRow, info.cursorCol});
+                                         CellCursor{info.cursorRow, info.cursorCol}, info.cursorMeasured);
   }();
   return instance ? &*instance : nullptr;
 }

@@ -84,7 +84,7 @@ void onEndingSignal(int signal) {
   restoreNow();
   if (signal == SIGHUP) {
     hungUp = 1;
-    setHandler(SIGALRM, onHangupGraceOver, 0);
+    setHandler(SIGALRM, onHangupGraceOver, SA_RESTART);
     ::alarm(kHangupGraceSeconds);
     return;
   }
@@ -96,7 +96,9 @@ void installRestoreHandlers() {
     struct sigaction current {};
     ::sigaction(signal, nullptr, &current);
     if (current.sa_handler == SIG_IGN) continue;  // e.g. started with nohup: keep ignoring
-    setHandler(signal, onEndingSignal, SA_NODEFER | (signal == SIGHUP ? 0 : SA_RESETHAND));
+    // A hang-up returns to the program, whose blocked calls go on (SA_RESTART); the
+    // other signals end it at once.
+    setHandler(signal, onEndingSignal, signal == SIGHUP ? SA_RESTART : SA_NODEFER | SA_RESETHAND);
   }
   std::atexit(restoreNow);
 }
@@ -152,6 +154,7 @@ void placeCursor(TerminalInfo& info, const std::optional<CursorReport>& report) 
   info.cursorRow = info.rows - 1;
   info.cursorCol = 0;
   if (!report) return;
+  info.cursorMeasured = true;
   if (report->row >= 1 && report->row <= info.rows) info.cursorRow = report->row - 1;
   if (report->col >= 1 && report->col <= info.cols) info.cursorCol = report->col - 1;
 }

@@ -13,6 +13,7 @@ struct TerminalInfo {
   int rows = 25;                  // window height
   int cursorRow = 0;              // 0-based cursor at set-up (bottom row when unknown)
   int cursorCol = 0;
+  bool cursorMeasured = false;    // the terminal reported the cursor (else assumed)
 };
 
 // Sets the terminal up on the first call (raw input without echo, ISIG kept,
