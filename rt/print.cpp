@@ -10,10 +10,10 @@ std::string numberText(int32_t n) {
 }
 
 int32_t columnAfter(int32_t column, int32_t width, std::string_view bytes) {
-  const size_t lastEnd = bytes.find_last_of("\r\n");
-  int64_t next = lastEnd == std::string_view::npos
-                     ? int64_t{column} + static_cast<int64_t>(bytes.size())
-                     : static_cast<int64_t>(bytes.size() - lastEnd - 1);
+  size_t lineStart = bytes.size();  // just after the last CR or LF; 0 when there is none
+  while (lineStart > 0 && bytes[lineStart - 1] != '\r' && bytes[lineStart - 1] != '\n') --lineStart;
+  int64_t next = lineStart == 0 ? int64_t{column} + static_cast<int64_t>(bytes.size())
+                                : static_cast<int64_t>(bytes.size() - lineStart);
   if (width != 0) next %= width;
   return static_cast<int32_t>(next);
 }
@@ -33,6 +33,11 @@ bool writeTracked(PrintDevice& device, std::string_view bytes) {
   return ok;
 }
 
+// An item followed by a line end: its column does not matter, the line end sets 0.
+bool writeBeforeLineEnd(PrintDevice& device, std::string_view bytes) {
+  return bytes.empty() || device.writeBytes(bytes);
+}
+
 bool writeSeparator(PrintDevice& device, Sep sep) {
   switch (sep) {
     case Sep::None: return true;
@@ -45,7 +50,7 @@ bool writeSeparator(PrintDevice& device, Sep sep) {
 }  // namespace
 
 bool printItem(PrintDevice& device, std::string_view item, Sep sep) {
-  const bool itemOk = writeTracked(device, item);
+  const bool itemOk = sep == Sep::EndLine ? writeBeforeLineEnd(device, item) : writeTracked(device, item);
   const bool sepOk = writeSeparator(device, sep);
   return itemOk && sepOk;
 }

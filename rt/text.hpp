@@ -20,12 +20,15 @@ int32_t instr(int32_t start, std::string_view text, std::string_view pattern);
 
 // Leading spaces removed; trailing spaces and zero bytes removed.
 Text trim(std::string_view text);
+// The same as a view into text, for callers that reuse their own buffers.
+std::string_view trimmed(std::string_view text);
 
 // Leading spaces removed.
 Text ltrim(std::string_view text);
 
 // A-Z turned into a-z; every other byte unchanged.
 Text lcase(std::string_view text);
+void lcaseInPlace(std::string& text);
 
 // n spaces, or the empty text when n <= 0.
 Text spaces(int32_t n);

@@ -104,30 +104,60 @@ class InputFile final : public OpenFile {
   size_t filled_ = 0;
 };
 
+// An output file written in binary through a buffer of 8192 bytes, written out when
+// full and at close. Any byte that does not reach the file makes the file failed.
 class OutputFile final : public OpenFile, public PrintDevice {
  public:
   explicit OutputFile(FileHandle file) : file_(std::move(file)) {
-    std::setvbuf(file_.get(), buffer_.data(), _IOFBF, buffer_.size());
+    std::setvbuf(file_.get(), nullptr, _IONBF, 0);
   }
   ~OutputFile() override { close(); }
   bool isInput() const override { return false; }
 
   bool writeBytes(std::string_view bytes) override {
-    return std::fwrite(bytes.data(), 1, bytes.size(), file_.get()) == bytes.size();
+    if (bytes.size() > buffer_.size() - used_) {
+      if (!flush()) return false;
+      if (bytes.size() >= buffer_.size()) return put(bytes);
+    }
+    std::memcpy(buffer_.data() + used_, bytes.data(), bytes.size());
+    used_ += bytes.size();
+    return true;
   }
   // Writes out the buffer and closes; false when some byte did not reach the file.
   bool close() {
-    if (!file_) return true;
-    const bool ok = std::fclose(file_.release()) == 0;
-    return ok;
+    if (!file_) return !failed_;
+    flush();
+    if (std::fclose(file_.release()) != 0) failed_ = true;
+    return !failed_;
   }
 
  private:
+  bool flush() {
+    const bool ok = put({buffer_.data(), used_});
+    used_ = 0;
+    return ok;
+  }
+  bool put(std::string_view bytes) {
+    if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), file_.get()) != bytes.size()) failed_ = true;
+    return !failed_;
+  }
+
   FileHandle file_;
   std::array<char, FileTable::kBufferSize> buffer_{};
+  size_t used_ = 0;
+  bool failed_ = false;
 };
 
 // ---- the table -------------------------------------------------------------------
+
+namespace {
+InputFile* asInput(OpenFile* file) {
+  return file && file->isInput() ? static_cast<InputFile*>(file) : nullptr;
+}
+OutputFile* asOutput(OpenFile* file) {
+  return file && !file->isInput() ? static_cast<OutputFile*>(file) : nullptr;
+}
+}  // namespace
 
 FileTable::FileTable() = default;
 FileTable::~FileTable() { closeAll(); }
@@ -168,7 +198,7 @@ FileStatus FileTable::openOutput(std::string_view name, int number) {
 }
 
 FileStatus FileTable::readLine(int number, std::string& target) {
-  auto* input = dynamic_cast<InputFile*>(entry(number));
+  auto* input = asInput(entry(number));
   if (!input) {
     if (!entry(number)) return FileStatus::BadNumber;
     return FileStatus::Ok;  // an output file has nothing to read
@@ -180,20 +210,20 @@ FileStatus FileTable::readLine(int number, std::string& target) {
 bool FileTable::atEnd(int number) {
   OpenFile* file = entry(number);
   if (!file) return true;
-  if (auto* input = dynamic_cast<InputFile*>(file)) return input->atEnd();
+  if (auto* input = asInput(file)) return input->atEnd();
   return false;
 }
 
 FileStatus FileTable::rewind(int number) {
   OpenFile* file = entry(number);
   if (!file) return FileStatus::BadNumber;
-  if (auto* input = dynamic_cast<InputFile*>(file))
+  if (auto* input = asInput(file))
     return input->rewind() ? FileStatus::Ok : FileStatus::IoError;
   return FileStatus::Ok;
 }
 
 FileStatus FileTable::print(int number, std::string_view text, Sep sep) {
-  auto* output = dynamic_cast<OutputFile*>(entry(number));
+  auto* output = asOutput(entry(number));
   if (!output) return FileStatus::BadNumber;
   return printItem(*output, text, sep) ? FileStatus::Ok : FileStatus::IoError;
 }
@@ -202,7 +232,7 @@ FileStatus FileTable::close(int number) {
   OpenFile* file = entry(number);
   if (!file) return FileStatus::BadNumber;
   bool ok = true;
-  if (auto* output = dynamic_cast<OutputFile*>(file)) ok = output->close();
+  if (auto* output = asOutput(file)) ok = output->close();
   entries_[static_cast<size_t>(number - 1)].reset();
   return ok ? FileStatus::Ok : FileStatus::IoError;
 }
