@@ -1,5 +1,7 @@
 #include "tools/convertcp/single_byte_codec.hpp"
 
+#include <array>
+#include <cstdint>
 #include <cstring>
 
 #include "rt/code_page_tables.hpp"
@@ -12,12 +14,21 @@ namespace {
 
 class SingleByteDecoder final : public Decoder {
  public:
-  explicit SingleByteDecoder(int codePage) : table_(*codepages::singleByteTable(codePage)) {}
+  explicit SingleByteDecoder(int codePage) {
+    const codepages::SingleByteTable& table = *codepages::singleByteTable(codePage);
+    for (std::size_t byte = 0; byte < 256; ++byte) {
+      const bool undefined = table[byte].length == 0;
+      const std::string_view utf8 = undefined ? utf8::kReplacement : table[byte].view();
+      std::memcpy(entries_[byte].bytes, utf8.data(), utf8.size());
+      entries_[byte].length = static_cast<uint8_t>(utf8.size());
+      entries_[byte].undefined = undefined;
+    }
+  }
 
   std::size_t decode(std::string_view input, bool, ByteBuffer& out) override {
-    // Every entry is copied as three bytes and the position moves by its length, so the
-    // worst case (three bytes a byte) is all the room needed.
-    char* const start = out.reserveTail(3 * input.size());
+    // Each entry is stored as four bytes and the position moves by its length, so three
+    // bytes a byte and one to spare is all the room needed.
+    char* const start = out.reserveTail(3 * input.size() + 1);
     char* o = start;
     const char* in = input.data();
     const char* const end = in + input.size();
@@ -25,15 +36,14 @@ class SingleByteDecoder final : public Decoder {
       const std::size_t ascii = copyAsciiRun(in, end, o);
       in += ascii;
       o += ascii;
-      if (in == end) break;
-      const codepages::Utf8Entry& entry = table_[static_cast<unsigned char>(*in++)];
-      if (entry.length == 0) {
-        std::memcpy(o, utf8::kReplacement.data(), 3);
-        o += 3;
-        ++undefined_;
-      } else {
-        std::memcpy(o, entry.bytes.data(), 3);
+      // The next eight bytes hold a non-ASCII one (or are the last few): all of them
+      // through the table, before the next try at a run.
+      const char* const stop = end - in > 8 ? in + 8 : end;
+      while (in < stop) {
+        const Entry& entry = entries_[static_cast<unsigned char>(*in++)];
+        std::memcpy(o, entry.bytes, 4);
         o += entry.length;
+        undefined_ += entry.undefined;
       }
     }
     out.commit(static_cast<std::size_t>(o - start));
@@ -41,7 +51,14 @@ class SingleByteDecoder final : public Decoder {
   }
 
  private:
-  const codepages::SingleByteTable& table_;
+  // The table entry in the form the loop wants: undefined bytes already U+FFFD, and four
+  // bytes to copy at once.
+  struct Entry {
+    char bytes[4] = {};
+    uint8_t length = 0;
+    uint8_t undefined = 0;
+  };
+  std::array<Entry, 256> entries_{};
 };
 
 class SingleByteEncoder final : public Encoder {
