@@ -50,6 +50,7 @@ class TerminalScreen final : public CellSink {
       : model_(cols, rows, cursor), known_(cursorMeasured ? std::optional(model_.cursor()) : std::nullopt) {}
 
   CellModel& model() { return model_; }
+  void forgetTerminalCursor() { known_.reset(); }
   std::string& out() { return out_; }
 
   void put(int row, int col, std::string_view bytes) override {
@@ -93,7 +94,7 @@ class TerminalScreen final : public CellSink {
 };
 
 // The driver's state for the run; absent when standard output is not a terminal.
-TerminalScreen* screen() {
+TerminalScreen* screenState() {
   static std::optional<TerminalScreen> instance = []() -> std::optional<TerminalScreen> {
     const posix::TerminalInfo& info = posix::terminal();
     if (!info.outputIsTerminal) return std::nullopt;
@@ -101,6 +102,12 @@ TerminalScreen* screen() {
                                          CellCursor{info.cursorRow, info.cursorCol}, info.cursorMeasured);
   }();
   return instance ? &*instance : nullptr;
+}
+
+TerminalScreen* screen() {
+  TerminalScreen* terminal = screenState();
+  if (terminal && posix::takeResumed()) terminal->forgetTerminalCursor();
+  return terminal;
 }
 
 }  // namespace

@@ -34,12 +34,14 @@ constexpr std::array kEndingSignals = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
 // ---- state for the run (read by signal handlers) ----
 struct SavedModes {
   termios input{};
+  termios raw{};
   bool restoreInput = false;   // input modes were changed
   bool restoreOutput = false;  // auto-wrap was switched off
 };
 SavedModes saved;
 std::atomic<bool> restorePending{false};
 volatile sig_atomic_t hungUp = 0;
+volatile sig_atomic_t resumed = 0;
 std::string earlyInput;
 
 static_assert(std::atomic<bool>::is_always_lock_free, "the restore flag is used in signal handlers");
@@ -60,6 +62,15 @@ void restoreNow() {
   const int savedErrno = errno;
   if (saved.restoreOutput) writeAllRaw(STDOUT_FILENO, kRestoreSequence);
   if (saved.restoreInput) ::tcsetattr(STDIN_FILENO, TCSANOW, &saved.input);
+  errno = savedErrno;
+}
+
+// Switches the program's modes on again after a suspension.
+void reapplyNow() {
+  const int savedErrno = errno;
+  if (saved.restoreInput) ::tcsetattr(STDIN_FILENO, TCSANOW, &saved.raw);
+  if (saved.restoreOutput) writeAllRaw(STDOUT_FILENO, kAutoWrapOff);
+  restorePending = true;
   errno = savedErrno;
 }
 
@@ -91,6 +102,18 @@ void onEndingSignal(int signal) {
   raiseWithDefaultAction(signal);
 }
 
+// Ctrl+Z: the shell gets its terminal back while the program is stopped, and the
+// program's modes return when it continues.
+void onSuspend(int) {
+  const bool active = restorePending.load();
+  restoreNow();
+  setHandler(SIGTSTP, SIG_DFL, 0);
+  ::raise(SIGTSTP);  // stops here until SIGCONT
+  setHandler(SIGTSTP, onSuspend, SA_NODEFER | SA_RESTART);
+  if (active) reapplyNow();
+  resumed = 1;
+}
+
 void installRestoreHandlers() {
   for (const int signal : kEndingSignals) {
     struct sigaction current {};
@@ -100,6 +123,9 @@ void installRestoreHandlers() {
     // other signals end it at once.
     setHandler(signal, onEndingSignal, signal == SIGHUP ? SA_RESTART : SA_NODEFER | SA_RESETHAND);
   }
+  struct sigaction suspend {};
+  ::sigaction(SIGTSTP, nullptr, &suspend);
+  if (suspend.sa_handler != SIG_IGN) setHandler(SIGTSTP, onSuspend, SA_NODEFER | SA_RESTART);
   std::atexit(restoreNow);
 }
 
@@ -112,6 +138,7 @@ void switchInputToRaw() {
   raw.c_iflag &= ~static_cast<tcflag_t>(ICRNL | IXON);
   raw.c_cc[VMIN] = 1;
   raw.c_cc[VTIME] = 0;
+  saved.raw = raw;
   if (::tcsetattr(STDIN_FILENO, TCSANOW, &raw) == 0) saved.restoreInput = true;
 }
 
@@ -212,6 +239,12 @@ void restoreTerminal() { restoreNow(); }
 bool takeHangup() {
   if (hungUp == 0) return false;
   hungUp = 0;
+  return true;
+}
+
+bool takeResumed() {
+  if (resumed == 0) return false;
+  resumed = 0;
   return true;
 }
 

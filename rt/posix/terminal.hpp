@@ -31,6 +31,10 @@ void restoreTerminal();
 // True once after the terminal hung up (SIGHUP): the key source queues the close key.
 bool takeHangup();
 
+// True once after the program continued from a suspension (Ctrl+Z): the screen may
+// have changed meanwhile, so the driver no longer trusts where the cursor is.
+bool takeResumed();
+
 // Bytes that arrived on standard input while the set-up waited for the cursor report.
 std::string takeEarlyInput();
 

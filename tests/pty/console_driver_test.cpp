@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 
 #include "rt/console.hpp"
@@ -140,6 +141,38 @@ TEST(ConsoleDriverOnTerminal, TypedBytesBeforeTheCursorReportAreKept) {
   });
   session.send("ab");
   EXPECT_EQ(exitCode(session), 0) << session.output();
+}
+
+TEST(ConsoleDriverOnTerminal, NormalReturnRestoresTheTerminal) {
+  PtySession session([] {
+    Console::print("done", Sep::EndLine);
+    std::exit(0);  // the way back from main: the restore is registered with atexit
+    return 1;
+  });
+  EXPECT_EQ(exitCode(session), 0);
+  const termios now = session.settings();
+  EXPECT_EQ(now.c_lflag, session.initialSettings().c_lflag);
+  EXPECT_EQ(now.c_iflag, session.initialSettings().c_iflag);
+  EXPECT_TRUE(session.screen().autoWrap());
+}
+
+TEST(ConsoleDriverOnTerminal, SuspendGivesTheTerminalBackAndResumeTakesItAgain) {
+  PtySession session([] {
+    Console::print("running", Sep::None);
+    awaitGo();
+    Console::print("+", Sep::None);
+    return 0;
+  });
+  ASSERT_TRUE(session.waitForScreen("running", kTimeoutMs));
+  session.send("\x1a");  // Ctrl+Z
+  ASSERT_TRUE(session.waitForOutput("\x1b[?7h", kTimeoutMs));
+  // The test's child is alone in its process group, so the stop itself does not
+  // happen; what matters is that the modes are given back, then taken again.
+  ASSERT_TRUE(session.waitForOutput("\x1b[?7h\x1b[?25h\x1b[?7l", kTimeoutMs)) << session.output();
+  session.send("g");
+  EXPECT_EQ(exitCode(session), 0);
+  EXPECT_TRUE(session.screenContains("running+"));
+  EXPECT_EQ(session.settings().c_lflag & ECHO, 0u) << "raw again after the resume";
 }
 
 // ---- output or input not a terminal ----

@@ -90,16 +90,18 @@ TEST_F(ProgramOnTerminal, CtrlCEndsTheProgramAndRestoresTheTerminal) {
   expectAutoWrapRestored(session);
 }
 
-TEST_F(ProgramOnTerminal, SigtermRestoresTheTerminal) {
-  PtySession session = start();
-  ASSERT_TRUE(session.waitForScreen(program_.string(), kTimeoutMs)) << session.output();
-  session.signal(SIGTERM);
-  const auto status = session.waitExit(kTimeoutMs);
-  ASSERT_TRUE(status.has_value());
-  ASSERT_TRUE(WIFSIGNALED(*status));
-  EXPECT_EQ(WTERMSIG(*status), SIGTERM);
-  expectSettingsRestored(session);
-  expectAutoWrapRestored(session);
+TEST_F(ProgramOnTerminal, EndingSignalsRestoreTheTerminal) {
+  for (const int signal : {SIGTERM, SIGQUIT}) {
+    PtySession session = start();
+    ASSERT_TRUE(session.waitForScreen(program_.string(), kTimeoutMs)) << session.output();
+    session.signal(signal);
+    const auto status = session.waitExit(kTimeoutMs);
+    ASSERT_TRUE(status.has_value());
+    ASSERT_TRUE(WIFSIGNALED(*status)) << signal;
+    EXPECT_EQ(WTERMSIG(*status), signal);
+    expectSettingsRestored(session);
+    expectAutoWrapRestored(session);
+  }
 }
 
 TEST_F(ProgramOnTerminal, EndingAtAPromptRestoresTheTerminal) {
