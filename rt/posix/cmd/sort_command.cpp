@@ -58,7 +58,9 @@ void sortLines(std::vector<std::string>& lines, const SortOptions& options) {
   std::stable_sort(lines.begin(), lines.end(), [&](const std::string& a, const std::string& b) {
     const auto keyA = sortKey(a, options.startColumn);
     const auto keyB = sortKey(b, options.startColumn);
-    return options.reverse ? lessIgnoringCase(keyB, keyA) : lessIgnoringCase(keyA, keyB);
+    // Lines equal but for letter case keep their order.
+    const int order = compareText(lcase(keyA), lcase(keyB));
+    return options.reverse ? order > 0 : order < 0;
   });
 }
 
