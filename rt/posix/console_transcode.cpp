@@ -164,14 +164,15 @@ int terminalWidth(char32_t c) {
   return 1;
 }
 
-// Characters are found from the row's start: in a multi-byte code page only that
-// tells a lead byte from a trail byte.
+// In a multi-byte code page characters are found from the row's start: only that
+// tells a lead byte from a trail byte. In a single-byte page every cell is one.
 ShownCells showCells(std::string_view rowCells, int from, int to, int codePage) {
   ShownCells shown{from, to, {}};
   std::optional<ToUtf8Converter> gb18030;
   int width = 0;
   bool started = false;
-  for (int start = 0; start < static_cast<int>(rowCells.size()) && start < to;) {
+  const bool multiByte = codePage == kUtf8CodePage || codePage == kGb18030CodePage;
+  for (int start = multiByte ? 0 : std::max(from, 0); start < static_cast<int>(rowCells.size()) && start < to;) {
     Glyph glyph = nextGlyph(rowCells.substr(static_cast<size_t>(start)), codePage, gb18030);
     const int end = start + glyph.length;
     if (end > from) {

@@ -33,6 +33,7 @@ INSTANTIATE_TEST_SUITE_P(
         ShowCase{"cp1251_letters", 1251, "\xCF\xF0\xE8\xE2\xE5\xF2", 0, 6, 0, 6,
                  "\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82"},
         ShowCase{"cp1251_ya_byte_255", 1251, "\xFF", 0, 1, 0, 1, "\xD1\x8F"},
+        ShowCase{"cp1251_part_of_a_row", 1251, "ab\xC0", 2, 3, 2, 3, "\xD0\x90"},
         ShowCase{"cp1252_euro", 1252, "\x80", 0, 1, 0, 1, "\xE2\x82\xAC"},
         ShowCase{"cp1252_undefined_byte", 1252, "\x81", 0, 1, 0, 1, "?"},
         ShowCase{"escape_byte_is_not_sent", 1251, "a\x1b[2Jb", 0, 6, 0, 6, "a?[2Jb"},
