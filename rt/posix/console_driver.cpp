@@ -148,14 +148,14 @@ bool consoleLocate(int row, int col, int cursorVisible) {
 CellPosition consoleCursorPosition() {
   const TerminalScreen* terminal = screen();
   if (!terminal) return {0, 0};
-  const CellCursor position = screen()->model().cursorPosition();
+  const CellCursor position = terminal->model().cursorPosition();
   return {position.row, position.col};
 }
 
 ConsoleSize consoleSize() {
   const TerminalScreen* terminal = screen();
   if (!terminal) return kNoConsoleSize;
-  return {screen()->model().cols(), screen()->model().rows()};
+  return {terminal->model().cols(), terminal->model().rows()};
 }
 
 // A beep is no printed byte: it never goes into redirected output.
