@@ -50,6 +50,7 @@ class TerminalScreen final : public CellSink {
       : model_(cols, rows, cursor), known_(cursorMeasured ? std::optional(model_.cursor()) : std::nullopt) {}
 
   CellModel& model() { return model_; }
+  const CellModel& model() const { return model_; }
   void forgetTerminalCursor() { known_.reset(); }
   std::string& out() { return out_; }
 
