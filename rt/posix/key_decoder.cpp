@@ -143,7 +143,7 @@ void queueToken(const Token& token, int codePage, KeyQueue& queue) {
   switch (token.kind) {
     case Token::Kind::Key: queue.push(token.key); break;
     case Token::Kind::Press:
-      if (const auto key = keyCodeOf(token.press)) queue.push(*key);
+      if (const auto key = nativeKeyCode(token.press)) queue.push(*key);
       break;
     case Token::Kind::Typed:
       for (const char byte : typedCharacterBytes(token.codePoint, codePage)) {
@@ -227,7 +227,7 @@ void KeyDecoder::flushTimedOut(KeyQueue& queue) {
     queue.push(kNoSuchCharacter);
   } else if (pending.size() == 2) {
     if (const auto press = altPressOf(byteAt(pending, 1))) {
-      if (const auto key = keyCodeOf(*press)) queue.push(*key);
+      if (const auto key = nativeKeyCode(*press)) queue.push(*key);
     }
   }
   pending_.clear();

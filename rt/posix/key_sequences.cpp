@@ -218,7 +218,7 @@ std::optional<ConsoleKeyPress> layoutPress(uint8_t byte) {
 
 }  // namespace
 
-std::optional<KeyCode> keyCodeOf(const ConsoleKeyPress& press) {
+std::optional<KeyCode> nativeKeyCode(const ConsoleKeyPress& press) {
   KeyEvent event;
   event.character = press.character;
   event.keyDown = true;

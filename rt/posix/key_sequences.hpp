@@ -24,7 +24,7 @@ struct ConsoleKeyPress {
 };
 
 // The key code the native console gives for the press, if any.
-std::optional<KeyCode> keyCodeOf(const ConsoleKeyPress& press);
+std::optional<KeyCode> nativeKeyCode(const ConsoleKeyPress& press);
 
 // The result of reading one escape sequence from the front of some bytes.
 struct SequenceMatch {
