@@ -3,6 +3,8 @@
 #include "app/build_info.hpp"
 #include "app/information_screens.hpp"
 #include "checks/tool_checks.hpp"
+#include "codepage/code_page_menu.hpp"
+#include "input/input_catalogue.hpp"
 #include "output/document_delivery.hpp"
 #include "output/search_list_writer.hpp"
 #include "rt/console.hpp"
@@ -31,6 +33,8 @@ void run() {
   InformationScreens::showFont();
   InformationScreens::showInstallation();
   ToolChecks::run();
+  CodePageMenu::run(state);
+  InputCatalogue::run(state);
   SearchListWriter::write(state);
   DocumentDelivery::run(state);
 }
