@@ -64,6 +64,17 @@ TEST_F(WholeRunTest, NameWithoutSiteShowsRenamingInstructionsAndEndsOnKey1) {
   }
 }
 
+TEST_F(WholeRunTest, InputEndingAtAnyWaitEndsWithCode1) {
+  // In a browse, at the number entry, at the file number entry, at the words entry.
+  for (const char* keys : {"2\n", "3\n", "3\n3\n", "3\n3\n1\n"}) {
+    SCOPED_TRACE(keys);
+    addList("shops.txt", "http://www.one.example\r\n");
+    const test::ScriptedRun result = run(std::string(kThroughScreens) + keys);
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.err, "input ended\n");
+  }
+}
+
 TEST_F(WholeRunTest, InputEndingEarlyEndsWithCode1) {
   const test::ScriptedRun result = run("1\n");
   EXPECT_EQ(result.exitCode, 1);
