@@ -18,8 +18,8 @@ namespace {
 // In the child: standard input from answers.txt, standard output into out.txt, and
 // what the reads return into results.txt, one "|"-ended entry per read.
 [[noreturn]] void runScript(const test::TempFolder& folder) {
-  if (!std::freopen((folder / "answers.txt").c_str(), "rb", stdin) ||
-      !std::freopen((folder / "out.txt").c_str(), "wb", stdout)) {
+  if (!std::freopen((folder / "answers.txt").string().c_str(), "rb", stdin) ||
+      !std::freopen((folder / "out.txt").string().c_str(), "wb", stdout)) {
     std::abort();
   }
   std::ofstream results(folder / "results.txt", std::ios::binary);
