@@ -10,6 +10,24 @@ using KeyCode = int32_t;
 
 constexpr KeyCode extendedKey(int n) { return n * 256 + 255; }
 
+// The keys the runtime itself acts on, by name.
+namespace keys {
+constexpr KeyCode kBackspace = 8;
+constexpr KeyCode kTab = 9;
+constexpr KeyCode kLineFeed = 10;
+constexpr KeyCode kEnter = 13;
+constexpr KeyCode kEsc = 27;
+constexpr KeyCode kHome = extendedKey(71);
+constexpr KeyCode kUp = extendedKey(72);
+constexpr KeyCode kLeft = extendedKey(75);
+constexpr KeyCode kRight = extendedKey(77);
+constexpr KeyCode kEnd = extendedKey(79);
+constexpr KeyCode kDown = extendedKey(80);
+constexpr KeyCode kDelete = extendedKey(83);
+// Alt+F4, and what a close, log-off or shut-down request queues.
+constexpr KeyCode kClose = extendedKey(107);
+}  // namespace keys
+
 class KeyQueue {
  public:
   static constexpr int kSlots = 512;

@@ -11,18 +11,7 @@ constexpr int kHide = 0;
 constexpr int kKeep = -1;
 constexpr int kPollIntervalMs = 25;
 
-constexpr KeyCode kBackspace = 8;
-constexpr KeyCode kTab = 9;
-constexpr KeyCode kLineFeed = 10;
-constexpr KeyCode kEnter = 13;
-constexpr KeyCode kEsc = 27;
-constexpr KeyCode kHome = extendedKey(71);
-constexpr KeyCode kUp = extendedKey(72);
-constexpr KeyCode kLeft = extendedKey(75);
-constexpr KeyCode kRight = extendedKey(77);
-constexpr KeyCode kEnd = extendedKey(79);
-constexpr KeyCode kDown = extendedKey(80);
-constexpr KeyCode kDelete = extendedKey(83);
+using namespace keys;
 
 int floorDiv(int a, int b) { return a / b - (a % b != 0 && (a < 0) != (b < 0) ? 1 : 0); }
 

@@ -12,10 +12,10 @@ namespace {
 
 constexpr int kUtf8CodePage = 65001;
 constexpr uint8_t kDelByte = 127;  // what terminals send for the Backspace key
-constexpr KeyCode kBackspaceKey = 8;
+constexpr KeyCode kBackspaceKey = keys::kBackspace;
 constexpr uint8_t kLineFeedByte = 10;
-constexpr KeyCode kEnterKey = 13;
-constexpr KeyCode kEscKey = 27;
+constexpr KeyCode kEnterKey = keys::kEnter;
+constexpr KeyCode kEscKey = keys::kEsc;
 
 uint8_t byteAt(std::string_view bytes, std::size_t i) { return static_cast<uint8_t>(bytes[i]); }
 

@@ -25,7 +25,7 @@ namespace zemlar::platform {
 
 namespace {
 
-constexpr KeyCode kCloseKey = extendedKey(107);
+constexpr KeyCode kCloseKey = keys::kClose;
 constexpr int kMaxReadsPerDrain = 16;  // a flood of input still lets pollKey return
 constexpr std::size_t kReadChunk = 4096;
 

@@ -13,17 +13,7 @@ namespace {
 using platform::CellPosition;
 using testing::CellScreen;
 
-constexpr KeyCode kEnter = 13;
-constexpr KeyCode kBackspace = 8;
-constexpr KeyCode kTab = 9;
-constexpr KeyCode kEsc = 27;
-constexpr KeyCode kHome = extendedKey(71);
-constexpr KeyCode kUp = extendedKey(72);
-constexpr KeyCode kLeft = extendedKey(75);
-constexpr KeyCode kRight = extendedKey(77);
-constexpr KeyCode kEnd = extendedKey(79);
-constexpr KeyCode kDown = extendedKey(80);
-constexpr KeyCode kDelete = extendedKey(83);
+using namespace keys;
 
 // A 20 x 5 window with the prompt "? " on row 2: the entry begins at (2, 3).
 class LineEditorTest : public ::testing::Test {
