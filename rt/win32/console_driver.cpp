@@ -134,14 +134,17 @@ class ConsoleScreen final : public CellSink {
     return WriteConsoleOutputA(out_, cells_.data(), COORD{count, 1}, COORD{0, 0}, &target) != 0;
   }
 
+  // Rows `lines` and below move to the top; the freed rows at the bottom are blanked
+  // by the move itself, or row by row when it cannot be made.
   void scrollBuffer(int lines) {
     const int cols = model_->cols();
     if (lines < bufferRows_) {
-      const SMALL_RECT whole{0, 0, static_cast<SHORT>(cols - 1), static_cast<SHORT>(bufferRows_ - 1)};
+      const SMALL_RECT moved{0, static_cast<SHORT>(lines), static_cast<SHORT>(cols - 1),
+                             static_cast<SHORT>(bufferRows_ - 1)};
       CHAR_INFO blank{};
       blank.Char.AsciiChar = ' ';
       blank.Attributes = attributes_;
-      if (ScrollConsoleScreenBufferA(out_, &whole, nullptr, COORD{0, static_cast<SHORT>(-lines)}, &blank)) return;
+      if (ScrollConsoleScreenBufferA(out_, &moved, nullptr, COORD{0, 0}, &blank)) return;
     }
     blankRows(std::max(top_ + height_ - lines, top_), top_ + height_);
   }
