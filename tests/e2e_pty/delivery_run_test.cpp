@@ -88,12 +88,7 @@ class DeliveryOnTerminal : public PtyRun {
 
   // Through the screens, code page 1251 and file 1, up to the words prompt.
   std::unique_ptr<PtySession> runToWords() {
-    auto session = start();
-    EXPECT_TRUE(toMenu(*session));
-    EXPECT_TRUE(selectCodePage(*session, "2"));
-    EXPECT_TRUE(showsAfter(*session, 0, kFilePrompt));
-    EXPECT_TRUE(press(*session, "1\r", kWordsPrompt));
-    return session;
+    return runSteps(kSiteName, then(kToMenu, {{"3", kCodePagePrompt}, {"2\r", kFilePrompt}, {"1\r", kWordsPrompt}}));
   }
 
   // Enter after the words, key 1 at the final screen, and the delivered page.

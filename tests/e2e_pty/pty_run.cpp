@@ -90,6 +90,18 @@ bool pumpUntil(PtySession& session, int timeoutMs, Done done) {
   return ::testing::AssertionSuccess();
 }
 
+std::vector<Step> then(std::vector<Step> steps, std::initializer_list<Step> more) {
+  steps.insert(steps.end(), more);
+  return steps;
+}
+
+const std::vector<Step> kToTerms = {{"", kTermsPrompt}};
+const std::vector<Step> kToFont = then(kToTerms, {{"1", kContinueEndPrompt}});
+const std::vector<Step> kToInstallation = then(kToFont, {{"1", kContinueEndPrompt}});
+const std::vector<Step> kToMenu = then(kToInstallation, {{"1", kMenuEnd}});
+const std::vector<Step> kToFilePrompt = then(kToMenu, {{"3", kCodePagePrompt}, {"3\r", kFilePrompt}});
+const std::vector<Step> kToWordsPrompt = then(kToFilePrompt, {{"1\r", kWordsPrompt}});
+
 int rowStartingWith(const PtySession& session, std::string_view text) {
   const auto rows = session.screen().rows();
   for (size_t r = 0; r < rows.size(); ++r)
@@ -115,18 +127,10 @@ std::unique_ptr<PtySession> PtyRun::start(std::string_view name) {
   return std::make_unique<PtySession>(std::vector<std::string>{program.string()}, folder.path().string());
 }
 
-::testing::AssertionResult PtyRun::toMenu(PtySession& session) {
-  if (auto shown = showsAfter(session, 0, kTermsPrompt); !shown) return shown;
-  if (auto shown = press(session, "1", kFontScreen); !shown) return shown;
-  if (auto shown = press(session, "1", kInstallationScreen); !shown) return shown;
-  return press(session, "1", kMenuEnd);
-}
-
-::testing::AssertionResult PtyRun::selectCodePage(PtySession& session, std::string_view number) {
-  if (auto shown = press(session, "3", kCodePagePrompt); !shown) return shown;
-  std::string typed(number);
-  typed += kEnter;
-  return press(session, typed, "Windows codepage = ");
+std::unique_ptr<PtySession> PtyRun::runSteps(std::string_view programName, const std::vector<Step>& steps) {
+  auto session = start(programName);
+  for (const Step& step : steps) EXPECT_TRUE(press(*session, step.keys, step.shows)) << "after \"" << step.keys << "\"";
+  return session;
 }
 
 }  // namespace zemlar::e2e_pty

@@ -4,9 +4,11 @@
 // watched through what it writes and the screen that output builds.
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "support/pty_session.hpp"
 #include "support/temp_folder.hpp"
@@ -34,6 +36,7 @@ inline constexpr std::string_view kCtrlC = "\x03";
 inline constexpr std::string_view kTermsPrompt = "<2> no, end";
 inline constexpr std::string_view kFontScreen = "FONT CONSOLAS";
 inline constexpr std::string_view kInstallationScreen = "MUST BE INSTALLED";
+inline constexpr std::string_view kContinueEndPrompt = "<2> end";
 inline constexpr std::string_view kMenuEnd = "<4> = end of program";
 inline constexpr std::string_view kCodePagePrompt = "language selection number = ? ";
 inline constexpr std::string_view kFilePrompt = "file number with list of web addresses = ? ";
@@ -56,6 +59,21 @@ inline constexpr std::string_view kOutputFileLine = "Output file: Google_search_
 // The terminal's modes, auto-wrap and cursor are as they were before the program.
 ::testing::AssertionResult terminalRestored(const PtySession& session);
 
+// Keys sent, then text that shows once they have taken effect.
+struct Step {
+  std::string_view keys;
+  std::string_view shows;
+};
+std::vector<Step> then(std::vector<Step> steps, std::initializer_list<Step> more);
+
+// From the start of a run to a prompt: the keys of the usual way there.
+extern const std::vector<Step> kToTerms;
+extern const std::vector<Step> kToFont;
+extern const std::vector<Step> kToInstallation;
+extern const std::vector<Step> kToMenu;
+extern const std::vector<Step> kToFilePrompt;  // code page 3 chosen
+extern const std::vector<Step> kToWordsPrompt;  // file 1 chosen
+
 // The row index of the first screen row that begins with text, or -1.
 int rowStartingWith(const PtySession& session, std::string_view text);
 
@@ -67,10 +85,9 @@ class PtyRun : public ::testing::Test {
   // The program, started under name from the folder (argv[0] is its full path).
   std::unique_ptr<PtySession> start(std::string_view name = kSiteName);
 
-  // Key 1 at the terms, font and installation screens, up to the code page menu.
-  static ::testing::AssertionResult toMenu(PtySession& session);
-  // Key 3 in the menu, then the entry number typed with Enter, up to its confirmation.
-  static ::testing::AssertionResult selectCodePage(PtySession& session, std::string_view number);
+  // The program started under programName and taken through the steps.
+  std::unique_ptr<PtySession> runSteps(std::string_view programName, const std::vector<Step>& steps);
+
 
   test::TempFolder folder;
 };
