@@ -69,7 +69,7 @@ foreach(dir IN LISTS ZEMLAR_TEST_DIRS)
   endif()
   add_executable(test_${name} ${sources} ${ZEMLAR_TEST_SUPPORT})
   target_include_directories(test_${name} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
-  target_link_libraries(test_${name} PRIVATE zemlar_stages gtest gmock gtest_main)
+  target_link_libraries(test_${name} PRIVATE zemlar_stages convertcp_core gtest gmock gtest_main)
   target_compile_definitions(test_${name} PRIVATE
     ZEMLAR_FIXTURES="${ZEMLAR_TEST_FIXTURES}"
     ZEMLAR_EXE_064="$<TARGET_FILE_NAME:zemlar_01_064>"
