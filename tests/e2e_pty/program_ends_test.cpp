@@ -3,6 +3,7 @@
 #include <signal.h>
 #include <sys/wait.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,8 @@ struct EndCase {
   std::string_view message;  // on the screen when the last key is pressed
   std::string_view lastKey;
 };
+void PrintTo(const EndCase& c, std::ostream* out) { *out << c.name; }
+
 
 class EndOnTerminal : public PtyRun, public ::testing::WithParamInterface<EndCase> {};
 
@@ -53,6 +56,8 @@ struct InterruptCase {
   const char* name;
   std::vector<Step> steps;
 };
+void PrintTo(const InterruptCase& c, std::ostream* out) { *out << c.name; }
+
 
 class InterruptOnTerminal : public PtyRun, public ::testing::WithParamInterface<InterruptCase> {};
 

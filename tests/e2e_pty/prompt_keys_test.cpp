@@ -1,5 +1,6 @@
 // Decisions by single keys on a terminal: keys without a meaning at a prompt change
 // nothing, and keys typed ahead answer the prompts they reach.
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -22,12 +23,15 @@ struct PromptCase {
   std::string_view ignored;     // keys sent one write after the other
   std::string_view afterKey1;   // what key 1 then leads to, or "" when it ends the program
 };
+void PrintTo(const PromptCase& c, std::ostream* out) { *out << c.name; }
+
 
 class PromptOnTerminal : public PtyRun, public ::testing::WithParamInterface<PromptCase> {};
 
 TEST_P(PromptOnTerminal, KeysWithoutMeaningAreIgnoredAndKey1GoesOn) {
   const PromptCase& c = GetParam();
   auto session = runSteps(c.programName, c.steps);
+  ASSERT_TRUE(settles(*session));
   // Up, F1 and Escape, each as its own write so the Escape stands alone.
   for (const std::string_view keys : {kUp, kF1, kEscape, c.ignored}) {
     session->send(keys);

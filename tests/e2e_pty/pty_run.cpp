@@ -63,6 +63,13 @@ bool pumpUntil(PtySession& session, int timeoutMs, Done done) {
   return ::testing::AssertionFailure() << "wrote \"" << session.output().substr(mark) << "\"";
 }
 
+::testing::AssertionResult settles(PtySession& session) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kStateTimeoutMs);
+  while (std::chrono::steady_clock::now() < deadline)
+    if (staysQuiet(session)) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << "output never stopped; " << describe(session);
+}
+
 ::testing::AssertionResult endsWithCodeZero(PtySession& session) {
   const auto status = session.waitExit(kStateTimeoutMs);
   if (!status) return ::testing::AssertionFailure() << "still running; " << describe(session);

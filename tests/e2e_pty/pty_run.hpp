@@ -53,6 +53,8 @@ inline constexpr std::string_view kOutputFileLine = "Output file: Google_search_
 ::testing::AssertionResult onScreen(PtySession& session, std::string_view text);
 // Nothing at all is written for a while.
 ::testing::AssertionResult staysQuiet(PtySession& session);
+// Waits until the program has written all it had to say (a quiet while follows).
+::testing::AssertionResult settles(PtySession& session);
 
 // The program ended by itself with exit code 0.
 ::testing::AssertionResult endsWithCodeZero(PtySession& session);
