@@ -15,6 +15,7 @@ namespace zemlar::InputCatalogue {
 namespace {
 
 constexpr std::string_view kCatalogueFile = "txt_file.txt";
+constexpr std::string_view kInputFolder = "txt_in\\";
 
 constexpr std::array<std::string_view, 3> kFolderCommands = {
     R"(dir > htm_out\f_01.txt)",
@@ -31,13 +32,22 @@ constexpr std::array<std::string_view, 3> kFolderCommands = {
   AckEndPrompt();
 }
 
-// The next qualifying name of the open catalogue, or none at its end.
+// Whether the name leads to a file in txt_in. The listing also names folders that match
+// "*.txt", and on POSIX names that do not survive as a catalogue line (leading spaces,
+// a line break or a backslash inside): offered, they would give a page without links.
+bool isListFile(std::string_view name) {
+  std::string path(kInputFolder);
+  path += name;
+  return TextFile::exists(path);
+}
+
+// The next qualifying name of the open catalogue that names a file, or none at its end.
 std::optional<std::string> nextQualifyingName(int file) {
   std::string line;
   while (!TextFile::atEnd(file)) {
     TextFile::readLine(file, line);
     CatalogueName entry = catalogueName(line);
-    if (entry.qualifies) return std::move(entry.name);
+    if (entry.qualifies && isListFile(entry.name)) return std::move(entry.name);
   }
   return std::nullopt;
 }
@@ -103,7 +113,7 @@ void run(RunState& state) {
   Console::print("Enter the words that will be included in the Google search string!", Sep::EndLine);
   LineInput::begin("enter the words = ", false);
   state.searchWords = LineInput::readText();
-  state.inputFilePath = "txt_in\\" + *selected;
+  state.inputFilePath = std::string(kInputFolder) + *selected;
 }
 
 }  // namespace zemlar::InputCatalogue

@@ -11,10 +11,8 @@ namespace zemlar::DocumentDelivery {
 
 namespace {
 
-// Without a converted document nothing is copied: a copy would deliver an old one.
-[[noreturn]] void reportFailedConversion(std::string_view convertedName) {
-  const std::string message =
-      "Conversion to UTF-8 failed: " + std::string(convertedName) + " was not written";
+// Ends the program after a message framed by a line of dashes as long as the message.
+[[noreturn]] void stopWith(const std::string& message) {
   Console::endLine();
   Console::print(std::string(message.size(), '-'), Sep::EndLine);
   Console::print(message, Sep::EndLine);
@@ -45,10 +43,15 @@ void run(RunState& state) {
   TextFile::remove(state.convertedDocumentName);
   runShell(conversionCommand(state.codePageNumberText, state.unconvertedDocumentName,
                              state.convertedDocumentName));
+  // Without a converted document nothing is copied: a copy would deliver an old one.
   if (!TextFile::exists(state.convertedDocumentName))
-    reportFailedConversion(state.convertedDocumentName);
+    stopWith("Conversion to UTF-8 failed: " + state.convertedDocumentName + " was not written");
 
-  runShell(copyCommand(state.convertedDocumentName, state.deliveredDocumentName));
+  // A copy that failed (a full disk, a delivered name that is no file) must not end on
+  // the final screen, which names the delivered document as written.
+  const int copyStatus = runShell(copyCommand(state.convertedDocumentName, state.deliveredDocumentName));
+  if (copyStatus != 0 || !TextFile::exists(state.deliveredDocumentName))
+    stopWith("Copying failed: " + state.deliveredDocumentName + " was not written");
   showFinalScreen(state);
 }
 

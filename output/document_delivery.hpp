@@ -12,7 +12,8 @@ inline constexpr std::string_view kConvertedName = "search_out.htm";
 inline constexpr std::string_view kDeliveredName = "Google_search_list.htm";
 
 // Converts, copies and ends the program at the final screen's prompt. When the
-// conversion writes nothing, nothing is delivered and the program ends after a message.
+// conversion writes nothing, nothing is delivered and the program ends after a message;
+// so it does when the copy to the delivered name fails.
 [[noreturn]] void run(RunState& state);
 
 // "convertcp 1250 65001 /i "search_in.htm" /o "search_out.htm""

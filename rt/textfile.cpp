@@ -268,6 +268,7 @@ void closeAll() { programFiles().closeAll(); }
 bool remove(std::string_view name) {
   std::error_code ec;
   const std::string path = platformName(name);
+  if (std::filesystem::is_directory(std::filesystem::symlink_status(path, ec))) return false;  // not a file
   std::filesystem::remove(path, ec);
   return !std::filesystem::exists(std::filesystem::symlink_status(path, ec));
 }

@@ -58,6 +58,7 @@ FileStatus print(int number, std::string_view text, Sep sep);
 FileStatus close(int number);
 void closeAll();
 // Deletes a file by name; true when it is gone afterwards (also when it never existed).
+// A folder of that name is left alone (false).
 bool remove(std::string_view name);
 // Whether a file of that name exists (a folder is not a file).
 bool exists(std::string_view name);

@@ -3,6 +3,7 @@
 #include <poll.h>
 #include <pty.h>
 #include <signal.h>
+#include <sys/ioctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -275,6 +276,13 @@ std::optional<int> PtySession::waitExit(int timeoutMs) {
 }
 
 void PtySession::signal(int sig) { ::kill(pid_, sig); }
+
+void PtySession::resize(int cols, int rows) {
+  winsize size{};
+  size.ws_col = static_cast<unsigned short>(cols);
+  size.ws_row = static_cast<unsigned short>(rows);
+  ::ioctl(master_, TIOCSWINSZ, &size);
+}
 
 termios PtySession::settings() const {
   termios now{};

@@ -70,6 +70,9 @@ class PtySession {
   // Waits for the child to end and reads all it wrote; the wait status, or nothing.
   std::optional<int> waitExit(int timeoutMs);
   void signal(int sig);
+  // Sets the terminal's window size as a user resizing the window does; the kernel
+  // sends SIGWINCH to the program. The screen model keeps its own size.
+  void resize(int cols, int rows);
 
   const std::string& output() const { return output_; }
   const VtScreen& screen() const { return screen_; }
