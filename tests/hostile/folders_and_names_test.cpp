@@ -184,7 +184,7 @@ TEST_F(HostileRun, AListWithoutReadPermissionGivesThePageWithoutLinks) {
   const test::ScriptedRun result = runList1();
   EXPECT_EQ(result.exitCode, 0);
   EXPECT_TRUE(endsWithLines(result.out, finalScreen("Google_search_list.htm")));
-  // Part 6.1: an input file that cannot be opened leaves the fixed lines alone.
+  // An input file that cannot be opened leaves the fixed lines alone.
   EXPECT_TRUE(isPageAround(document(), "txt_in\\closed.txt", kWords, {}));
 }
 

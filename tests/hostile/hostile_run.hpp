@@ -1,7 +1,7 @@
 #pragma once
 // Hostile inputs to whole runs of the built program: what the page must hold, worked out
-// here from the rules of the specification (reading lists in text mode, the address of a
-// line, the escaping of a link) without the program's own code, and the usual answers.
+// here from the program's rules (reading lists in text mode, the address of a line, the
+// escaping of a link) without the program's own code, and the usual answers.
 #include <string>
 #include <string_view>
 #include <vector>

@@ -69,7 +69,7 @@ INSTANTIATE_TEST_SUITE_P(
     NulAndByte26, ListBytes,
     ::testing::Values(
         // NUL bytes are ordinary bytes of a line: kept, and %00 in the href; only at the
-        // end of a line trim takes them away together with the spaces (Part 7.4).
+        // end of a line trim takes them away together with the spaces.
         ListCase{"NulInsideAnAddress", bytes({"http://www.o", kNul, "ne.example\r\nhttp://www.two.example\r\n"}),
                  {bytes({"http://www.o", kNul, "ne.example"}), "http://www.two.example"}},
         ListCase{"NulsAroundAnAddress",

@@ -64,8 +64,8 @@ const std::vector<ResizedStep> kResizedRun = {
     {kEnter, kOutputFileLine, 80, 25},    // back to the size the program measured
 };
 
-// The program keeps the size it measured at its first write (Part 7.6: how output fits
-// a window resized since is open); with the window back at that size, its screen must
+// The program keeps the size it measured at its first write (how output fits a window
+// resized since is left open); with the window back at that size, its screen must
 // be the very screen of the same run without any resizing.
 TEST_F(HostileTerminal, ResizedAtEveryKindOfWaitTheRunGoesOnAndTheScreenStaysWhole) {
   std::vector<std::string> expectedRows;
@@ -164,7 +164,7 @@ INSTANTIATE_TEST_SUITE_P(AtTheTermsQuestion, TypedAhead,
 // ---- the chosen list gone ----
 
 // As root no permission stops a read, so the list is taken away after it was chosen
-// (a dangling link under its name): Part 6.1 writes the page without links, and the
+// (a dangling link under its name): the writer gives the page without links, and the
 // run ends normally at its final screen.
 TEST_F(HostileTerminal, AListGoneAfterItWasChosenGivesThePageWithoutLinks) {
   auto session = runSteps(kSiteName, kToWordsPrompt);
