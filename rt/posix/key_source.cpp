@@ -20,6 +20,7 @@
 #include "rt/posix/key_decoder.hpp"
 #include "rt/posix/terminal.hpp"
 #include "rt/process.hpp"
+#include "rt/script_lines.hpp"
 
 namespace zemlar::platform {
 
@@ -98,55 +99,18 @@ TerminalKeys& terminalKeys() {
   return keys;
 }
 
-// Scripted input: standard input read in chunks, handed out a line at a time. The
-// key prompts and the line entry share it, so each takes the line after the last.
-class ScriptInput {
- public:
-  bool nextLine(std::string& line) {
-    std::size_t searchFrom = pos_;
-    std::size_t end;
-    while ((end = buffer_.find('\n', searchFrom)) == std::string::npos) {
-      searchFrom = buffer_.size() - pos_;  // counted from pos_, which fill() moves to 0
-      if (!fill()) {
-        if (pos_ == buffer_.size()) {
-          line.clear();
-          return false;
-        }
-        end = buffer_.size();
-        break;
-      }
-    }
-    line.assign(buffer_, pos_, end - pos_);
-    pos_ = std::min(end + 1, buffer_.size());
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    return true;
+// Scripted input: standard input read as it comes; 0 at its end or on an error.
+std::size_t readStandardInput(char* into, std::size_t room) {
+  for (;;) {
+    const ssize_t n = ::read(STDIN_FILENO, into, room);
+    if (n > 0) return static_cast<std::size_t>(n);
+    if (n < 0 && errno == EINTR) continue;
+    return 0;
   }
+}
 
- private:
-  // Appends the next chunk of standard input; false at its end.
-  bool fill() {
-    buffer_.erase(0, pos_);
-    pos_ = 0;
-    std::array<char, kReadChunk> chunk;
-    while (!ended_) {
-      const ssize_t n = ::read(STDIN_FILENO, chunk.data(), chunk.size());
-      if (n > 0) {
-        buffer_.append(chunk.data(), static_cast<std::size_t>(n));
-        return true;
-      }
-      if (n < 0 && errno == EINTR) continue;
-      ended_ = true;
-    }
-    return false;
-  }
-
-  std::string buffer_;
-  std::size_t pos_ = 0;
-  bool ended_ = false;
-};
-
-ScriptInput& scriptInput() {
-  static ScriptInput input;
+ScriptLines& scriptInput() {
+  static ScriptLines input(readStandardInput);
   return input;
 }
 

@@ -9,6 +9,7 @@
 #include "rt/key_queue.hpp"
 #include "rt/key_translate.hpp"
 #include "rt/platform.hpp"
+#include "rt/script_lines.hpp"
 #include "rt/win32/console_handles.hpp"
 #include "rt/win32/control_handler.hpp"
 #include "rt/win32/key_record.hpp"
@@ -17,8 +18,7 @@ namespace zemlar::platform {
 
 namespace {
 
-constexpr KeyCode kCloseKey = extendedKey(107);
-constexpr DWORD kReadChunk = 4096;
+constexpr KeyCode kCloseKey = keys::kClose;
 
 // The Alt composition value lives as long as the keyboard does.
 KeyEventDrain& eventDrain() {
@@ -36,52 +36,16 @@ void drainConsoleRecords(HANDLE input, KeyQueue& queue) {
   }
 }
 
-// Scripted input: standard input read in chunks, handed out a line at a time. The key
-// prompts and the line entry share it, so each takes the line after the last.
-class ScriptInput {
- public:
-  bool nextLine(std::string& line) {
-    std::size_t end;
-    std::size_t searchFrom = pos_;
-    while ((end = buffer_.find('\n', searchFrom)) == std::string::npos) {
-      searchFrom = buffer_.size() - pos_;  // counted from pos_, which fill() moves to 0
-      if (!fill()) {
-        if (pos_ == buffer_.size()) {
-          line.clear();
-          return false;
-        }
-        end = buffer_.size();
-        break;
-      }
-    }
-    line.assign(buffer_, pos_, end - pos_);
-    pos_ = std::min(end + 1, buffer_.size());
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    return true;
-  }
+// Scripted input: the standard input pipe or file as it comes; 0 at its end (a closed
+// pipe too).
+std::size_t readStandardInput(char* into, std::size_t room) {
+  DWORD n = 0;
+  if (!ReadFile(win32::consoleHandles().input, into, static_cast<DWORD>(room), &n, nullptr)) return 0;
+  return n;
+}
 
- private:
-  // Appends the next chunk of standard input; false at its end (a closed pipe too).
-  bool fill() {
-    buffer_.erase(0, pos_);
-    pos_ = 0;
-    std::array<char, kReadChunk> chunk;
-    DWORD n = 0;
-    if (ended_ || !ReadFile(win32::consoleHandles().input, chunk.data(), kReadChunk, &n, nullptr) || n == 0) {
-      ended_ = true;
-      return false;
-    }
-    buffer_.append(chunk.data(), n);
-    return true;
-  }
-
-  std::string buffer_;
-  std::size_t pos_ = 0;
-  bool ended_ = false;
-};
-
-ScriptInput& scriptInput() {
-  static ScriptInput input;
+ScriptLines& scriptInput() {
+  static ScriptLines input(readStandardInput);
   return input;
 }
 
