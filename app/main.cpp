@@ -1,7 +1,7 @@
 #include "app/program_driver.hpp"
-#include "rt/platform.hpp"
+#include "rt/process.hpp"
 
 int main(int argc, char** argv) {
-  zemlar::platform::setInvocationArguments(argc, argv);
+  zemlar::setInvocationArguments(argc, argv);
   zemlar::ProgramDriver::run();
 }

@@ -54,9 +54,6 @@ std::string nativePath(std::string_view name);
 
 // ---- process ---------------------------------------------------------------------
 int runCommandLine(std::string_view commandLine);  // never given an empty line
-std::string invocationName();
-void setInvocationArguments(int argc, char** argv);
-[[noreturn]] void exitProcess(int code);
 // Puts the console back as the program found it (terminal modes, cursor); safe to
 // call more than once.
 void restoreConsole();

@@ -1,5 +1,7 @@
 #include "rt/process.hpp"
 
+#include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 #include "rt/platform.hpp"
@@ -7,6 +9,11 @@
 namespace zemlar {
 
 namespace {
+std::string& invocation() {
+  static std::string name;
+  return name;
+}
+
 std::vector<std::function<void()>>& endActions() {
   static std::vector<std::function<void()>> actions;
   return actions;
@@ -18,7 +25,9 @@ int runShell(std::string_view commandLine) {
   return platform::runCommandLine(commandLine);
 }
 
-std::string invocationName() { return platform::invocationName(); }
+void setInvocationArguments(int argc, char** argv) { invocation() = argc > 0 && argv[0] ? argv[0] : ""; }
+
+std::string invocationName() { return invocation(); }
 
 void registerEndAction(std::function<void()> action) { endActions().push_back(std::move(action)); }
 
@@ -34,7 +43,8 @@ void runEndActions() {
 void endProgram(int exitCode) {
   runEndActions();
   platform::restoreConsole();
-  platform::exitProcess(exitCode);
+  std::fflush(nullptr);
+  std::_Exit(exitCode);
 }
 
 }  // namespace zemlar
