@@ -6,8 +6,8 @@
 #include "app/prompts.hpp"
 #include "output/document_lines.hpp"
 #include "output/escaping.hpp"
+#include "output/link_line.hpp"
 #include "rt/console.hpp"
-#include "rt/text.hpp"
 #include "rt/textfile.hpp"
 
 namespace zemlar::SearchListWriter {
@@ -44,58 +44,19 @@ Values insertedValues(const RunState& state) {
   };
 }
 
-// The start of every link line: the search address and the words, escaped once.
-std::string linkPrefix(std::string_view searchWords) {
-  std::string prefix = R"(<a href="http://)";
-  prefix += addresses::kSearchHost;
-  prefix += "/search?q=";
-  prefix += queryEscape(searchWords);
-  prefix += " site:";
-  return prefix;
-}
-
-void appendLinkLine(std::string& line, std::string_view prefix, std::string_view address) {
-  line.assign(prefix);
-  if (needsNoEscape(address)) {  // the usual address: copied as it is, twice
-    line += address;
-    line += R"(">)";
-    line += address;
-  } else {
-    appendQueryEscaped(line, address);
-    line += R"(">)";
-    appendHtmlEscaped(line, address);
-  }
-  line += "</a>";
-}
-
-// The address of an input line: trimmed and lower-cased, into a reused text.
-void takeAddress(std::string& address, std::string_view line) {
-  address.assign(trimmed(line));
-  lcaseInPlace(address);
-}
-
 // Writes one link line per qualifying address of the open input file.
 bool writeLinkLines(int input, int document, std::string_view searchWords) {
-  const std::string prefix = linkPrefix(searchWords);
+  LinkLineMaker link(searchWords);
   bool ok = true;
-  std::string line, address, link;
+  std::string line;
   while (!TextFile::atEnd(input)) {
     TextFile::readLine(input, line);
-    takeAddress(address, line);
-    if (instr(1, address, "http") == 0) continue;
-    appendLinkLine(link, prefix, address);
-    ok &= TextFile::print(document, link, Sep::EndLine) == FileStatus::Ok;
+    if (link.make(line)) ok &= TextFile::print(document, link.line(), Sep::EndLine) == FileStatus::Ok;
   }
   return ok;
 }
 
 }  // namespace
-
-std::string linkLine(std::string_view searchWords, std::string_view address) {
-  std::string line;
-  appendLinkLine(line, linkPrefix(searchWords), address);
-  return line;
-}
 
 bool writeDocument(RunState& state) {
   const int input = nextFileNumber();

@@ -50,18 +50,10 @@ class InputFile final : public OpenFile {
   void readLine(std::string& target) {
     target.clear();
     while (!endOfData_) {
-      if (next_ == filled_ && !refill()) break;
+      if (next_ == dataEnd_ && !refill()) break;
       const char* begin = buffer_.data() + next_;
-      const size_t available = filled_ - next_;
+      const size_t available = dataEnd_ - next_;
       const char* stop = static_cast<const char*>(std::memchr(begin, '\n', available));
-      const char* eot = static_cast<const char*>(
-          std::memchr(begin, kEndOfText, stop ? static_cast<size_t>(stop - begin) : available));
-      if (eot) {
-        target.append(begin, eot);
-        consume(static_cast<size_t>(eot - begin));
-        endOfData_ = true;
-        break;
-      }
       if (stop) {
         target.append(begin, stop);
         consume(static_cast<size_t>(stop - begin) + 1);
@@ -77,18 +69,25 @@ class InputFile final : public OpenFile {
   bool atEnd() const { return endOfData_ || position_ >= size_; }
 
   bool rewind() {
-    next_ = filled_ = 0;
+    next_ = dataEnd_ = 0;
     position_ = 0;
-    endOfData_ = false;
+    endOfData_ = endOfTextInBuffer_ = false;
     return std::fseek(file_.get(), 0, SEEK_SET) == 0;
   }
 
  private:
+  // The next piece of the file, up to its first byte 26 if it holds one; false when
+  // there is no more data.
   bool refill() {
+    if (endOfTextInBuffer_) endOfData_ = true;
+    if (endOfData_) return false;
     next_ = 0;
-    filled_ = std::fread(buffer_.data(), 1, buffer_.size(), file_.get());
-    if (filled_ == 0) endOfData_ = true;  // end of file or a read error: no more data
-    return filled_ != 0;
+    const size_t filled = std::fread(buffer_.data(), 1, buffer_.size(), file_.get());
+    const void* endOfText = std::memchr(buffer_.data(), kEndOfText, filled);
+    endOfTextInBuffer_ = endOfText != nullptr;
+    dataEnd_ = endOfText ? static_cast<size_t>(static_cast<const char*>(endOfText) - buffer_.data()) : filled;
+    if (filled == 0) endOfData_ = true;  // end of file or a read error: no more data
+    return !endOfData_;
   }
   void consume(size_t n) {
     next_ += n;
@@ -101,7 +100,8 @@ class InputFile final : public OpenFile {
   bool endOfData_ = false;
   std::array<char, FileTable::kBufferSize> buffer_{};
   size_t next_ = 0;
-  size_t filled_ = 0;
+  size_t dataEnd_ = 0;  // bytes of the buffer before its first byte 26, or all it holds
+  bool endOfTextInBuffer_ = false;
 };
 
 // An output file written in binary through a buffer of 8192 bytes, written out when

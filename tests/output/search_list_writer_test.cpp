@@ -77,11 +77,6 @@ TEST_F(DocumentTest, AnOlderDocumentIsReplacedWhole) {
   EXPECT_EQ(countLines(document), 44u);
 }
 
-TEST(LinkLine, EmptyWordsStartTheQueryWithSite) {
-  EXPECT_EQ(SearchListWriter::linkLine("", "http://a.test"),
-            R"(<a href="http://www.google.com/search?q= site:http://a.test">http://a.test</a>)");
-}
-
 TEST(Escaping, QueryAndHtml) {
   EXPECT_EQ(queryEscape("a b\"#%&+<>\x1F\x7F\x80\xFFz"), "a b%22%23%25%26%2B%3C%3E%1F%7F\x80\xFFz");
   EXPECT_EQ(queryEscape(std::string("\0", 1)), "%00");

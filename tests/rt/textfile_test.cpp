@@ -64,13 +64,26 @@ TEST_F(TextFileTest, LongLinesComeBackWhole) {
   EXPECT_EQ(readAll(edge + "\r\nnext"), (Lines{edge, "next"}));
 }
 
+// Byte 26 ends the data wherever it falls against the reader's 8192-byte pieces.
+TEST_F(TextFileTest, EndOfTextAtThePieceEdges) {
+  const std::string x(8190, 'x');
+  struct Case { std::string bytes; Lines expected; };
+  const Case cases[] = {
+      {x + "\r\n\x1A" "after\r\n", {x, ""}},           // 26 first in the second piece
+      {x + "y\x1A" "after", {x + "y"}},                  // 26 last in the first piece
+      {x + "yz" + "ab\x1A" "after", {x + "yzab"}},        // a line across, ended by 26
+      {x + "yz" + std::string(9000, 'w') + "\x1A", {x + "yz" + std::string(9000, 'w')}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(readAll(c.bytes), c.expected) << c.bytes.size();
+}
+
 TEST_F(TextFileTest, RewindReadsFromTheFirstByteAgain) {
-  folder.write("in.txt", "one\r\ntwo\r\n");
+  folder.write("in.txt", "one\r\ntwo\r\n\x1A");
   const int n = files.nextFileNumber();
   ASSERT_EQ(files.openInput((folder / "in.txt").string(), n), FileStatus::Ok);
   std::string line;
   while (!files.atEnd(n)) files.readLine(n, line);
-  EXPECT_EQ(line, "two");
+  EXPECT_EQ(line, "");  // the empty line before byte 26
   EXPECT_EQ(files.rewind(n), FileStatus::Ok);
   EXPECT_FALSE(files.atEnd(n));
   files.readLine(n, line);
