@@ -47,40 +47,49 @@ LinkLineMaker::LinkLineMaker(std::string_view searchWords) {
   prefixSize_ = buffer_.size();
 }
 
-// The buffer with room for a line of the given size; it only grows, so the fixed start
-// stays in place.
-char* LinkLineMaker::room(size_t bytes) {
-  if (buffer_.size() < bytes) buffer_.resize(bytes);
-  return buffer_.data();
+// Where the address goes, with room behind it for the whole line when the address needs
+// no escaping. The buffer only grows, so the fixed start stays in place.
+char* LinkLineMaker::addressPlace(size_t addressSize) {
+  const size_t lineSize = prefixSize_ + 2 * addressSize + kQueryEnd.size() + kLinkEnd.size();
+  if (buffer_.size() < lineSize) buffer_.resize(lineSize);
+  return buffer_.data() + prefixSize_;
 }
 
 bool LinkLineMaker::make(std::string_view inputLine) {
   const std::string_view trimmedLine = trimmed(inputLine);
-  const size_t length = trimmedLine.size();
-  char* const address = room(prefixSize_ + 2 * length + kQueryEnd.size() + kLinkEnd.size()) + prefixSize_;
+  const size_t size = trimmedLine.size();
+  char* const address = addressPlace(size);
   const bool mayEscape = copyLowered(trimmedLine, address);
-  if (!holdsHttp({address, length})) return false;
-  if (mayEscape && !needsNoEscape({address, length})) {
-    makeEscaped({address, length});
-    return true;
-  }
-  // The usual address: copied as it is, twice.
-  char* at = put(address + length, kQueryEnd);
-  at = put(at, {address, length});
-  at = put(at, kLinkEnd);
-  size_ = static_cast<size_t>(at - buffer_.data());
+  if (!holdsHttp({address, size})) return false;
+  finish(size, mayEscape && !needsNoEscape({address, size}));
   return true;
 }
 
-void LinkLineMaker::makeEscaped(std::string_view address) {
-  const std::string raw(address);
+void LinkLineMaker::makeFor(std::string_view address) {
+  put(addressPlace(address.size()), address);
+  finish(address.size(), !needsNoEscape(address));
+}
+
+// The rest of the line after the address in its place.
+void LinkLineMaker::finish(size_t addressSize, bool escapes) {
+  char* const address = buffer_.data() + prefixSize_;
+  if (escapes) return finishEscaped({address, addressSize});
+  // The usual address: it stands in the query as it is, and again as the link's text.
+  char* at = put(address + addressSize, kQueryEnd);
+  at = put(at, {address, addressSize});
+  at = put(at, kLinkEnd);
+  size_ = static_cast<size_t>(at - buffer_.data());
+}
+
+void LinkLineMaker::finishEscaped(std::string_view address) {
   std::string tail;
-  appendQueryEscaped(tail, raw);
+  appendQueryEscaped(tail, address);
   tail += kQueryEnd;
-  appendHtmlEscaped(tail, raw);
+  appendHtmlEscaped(tail, address);
   tail += kLinkEnd;
-  put(room(prefixSize_ + tail.size()) + prefixSize_, tail);
   size_ = prefixSize_ + tail.size();
+  if (buffer_.size() < size_) buffer_.resize(size_);
+  put(buffer_.data() + prefixSize_, tail);
 }
 
 }  // namespace zemlar

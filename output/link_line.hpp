@@ -14,12 +14,16 @@ class LinkLineMaker {
   // lower-cased; false when that address holds no "http" and gets no link.
   bool make(std::string_view inputLine);
 
+  // Makes the link line of an address taken as it stands.
+  void makeFor(std::string_view address);
+
   // The line last made; valid until the next make.
   std::string_view line() const { return {buffer_.data(), size_}; }
 
  private:
-  char* room(size_t bytes);
-  void makeEscaped(std::string_view address);
+  char* addressPlace(size_t addressSize);
+  void finish(size_t addressSize, bool escapes);
+  void finishEscaped(std::string_view address);
 
   std::string buffer_;  // the fixed start of every line, then the last address part
   size_t prefixSize_;   // bytes of the fixed start

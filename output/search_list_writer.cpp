@@ -58,6 +58,12 @@ bool writeLinkLines(int input, int document, std::string_view searchWords) {
 
 }  // namespace
 
+std::string linkLine(std::string_view searchWords, std::string_view address) {
+  LinkLineMaker link(searchWords);
+  link.makeFor(address);
+  return std::string(link.line());
+}
+
 bool writeDocument(RunState& state) {
   const int input = nextFileNumber();
   const bool inputOpen = TextFile::openInput(state.inputFilePath, input) == FileStatus::Ok;

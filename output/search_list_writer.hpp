@@ -17,4 +17,7 @@ bool writeDocument(RunState& state);
 // the incomplete file is removed and the program ends after a message.
 void write(RunState& state);
 
+// One search link line for the typed words and a trimmed, lower-cased address.
+std::string linkLine(std::string_view searchWords, std::string_view address);
+
 }  // namespace zemlar::SearchListWriter

@@ -5,6 +5,7 @@
 
 #include "output/escaping.hpp"
 #include "output/link_line.hpp"
+#include "output/search_list_writer.hpp"
 #include "rt/text.hpp"
 
 using namespace zemlar;
@@ -21,9 +22,14 @@ std::string expectedLine(std::string_view words, std::string_view inputLine) {
 }
 
 TEST(LinkLine, EmptyWordsStartTheQueryWithSite) {
-  LinkLineMaker maker("");
-  ASSERT_TRUE(maker.make("http://a.test"));
-  EXPECT_EQ(maker.line(), R"(<a href="http://www.google.com/search?q= site:http://a.test">http://a.test</a>)");
+  EXPECT_EQ(SearchListWriter::linkLine("", "http://a.test"),
+            R"(<a href="http://www.google.com/search?q= site:http://a.test">http://a.test</a>)");
+}
+
+// linkLine takes the address as it stands: no trimming, no lower-casing, no "http" needed.
+TEST(LinkLine, LinkLineTakesTheAddressAsItStands) {
+  EXPECT_EQ(SearchListWriter::linkLine("w", " X.Test"), std::string(kStart) + R"(w site: X.Test"> X.Test</a>)");
+  EXPECT_EQ(SearchListWriter::linkLine("w", "a&b"), std::string(kStart) + R"(w site:a%26b">a&amp;b</a>)");
 }
 
 // Short and long addresses, with capitals, bytes above 127 and escaped bytes near the
@@ -58,6 +64,7 @@ TEST(LinkLine, EveryAddressAsTheTextOperationsMakeIt) {
       SCOPED_TRACE(line);
       ASSERT_TRUE(maker.make(line));
       EXPECT_EQ(maker.line(), expectedLine(words, line));
+      EXPECT_EQ(SearchListWriter::linkLine(words, lcase(trimmed(line))), expectedLine(words, line));
     }
   }
 }
