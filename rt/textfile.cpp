@@ -114,13 +114,23 @@ class OutputFile final : public OpenFile, public PrintDevice {
   ~OutputFile() override { close(); }
   bool isInput() const override { return false; }
 
+  // The buffer is filled up and written out whole, so every write but the last covers
+  // exactly 8192 bytes at a multiple of 8192 in the file: whole pages, fewer of them.
+  // Bytes that would fill whole buffers go out directly, as many buffers at once.
   bool writeBytes(std::string_view bytes) override {
-    if (bytes.size() > buffer_.size() - used_) {
+    if (used_ > 0) {
+      const size_t taken = std::min(bytes.size(), buffer_.size() - used_);
+      std::memcpy(buffer_.data() + used_, bytes.data(), taken);
+      used_ += taken;
+      bytes.remove_prefix(taken);
+      if (used_ < buffer_.size()) return true;
       if (!flush()) return false;
-      if (bytes.size() >= buffer_.size()) return put(bytes);
     }
-    std::memcpy(buffer_.data() + used_, bytes.data(), bytes.size());
-    used_ += bytes.size();
+    const size_t whole = bytes.size() - bytes.size() % buffer_.size();
+    if (whole > 0 && !put(bytes.substr(0, whole))) return false;
+    bytes.remove_prefix(whole);
+    std::memcpy(buffer_.data(), bytes.data(), bytes.size());
+    used_ = bytes.size();
     return true;
   }
   // Writes out the buffer and closes; false when some byte did not reach the file.

@@ -146,6 +146,23 @@ TEST_F(TextFileTest, PrintWritesBytesWithCrLfAndOwnZones) {
   EXPECT_EQ(folder.read("out.txt"), "x\r\nx\r\n" + std::string(200, 'c') + std::string(10, ' ') + "\xE0");
 }
 
+// Items that fill the 8192-byte buffer exactly, overflow it, or span several buffers,
+// from an empty and from a partly filled buffer, all arrive in order.
+TEST_F(TextFileTest, ItemsOfEverySizeAgainstTheBufferArriveWhole) {
+  const std::string name = (folder / "out.txt").string();
+  ASSERT_EQ(files.openOutput(name, 1), FileStatus::Ok);
+  std::string expected;
+  char fill = 'a';
+  for (const size_t size : {size_t{8192}, size_t{100}, size_t{8092}, size_t{3 * 8192 + 5}, size_t{1},
+                            size_t{8191}, size_t{2 * 8192}, size_t{0}, size_t{20000}}) {
+    const std::string item(size, fill++);
+    EXPECT_EQ(files.print(1, item, Sep::None), FileStatus::Ok);
+    expected += item;
+  }
+  EXPECT_EQ(files.close(1), FileStatus::Ok);
+  EXPECT_EQ(folder.read("out.txt"), expected);
+}
+
 TEST_F(TextFileTest, SlashesAndBackslashesNameTheSameFile) {
   folder.write("sub/In.TXT", "found\r\n");
   std::string line;
