@@ -1,7 +1,7 @@
 #include <filesystem>
 #include <string>
 
-#include "run_fixture.hpp"
+#include "support/run_fixture.hpp"
 
 namespace zemlar::e2e {
 namespace {

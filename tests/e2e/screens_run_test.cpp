@@ -1,6 +1,6 @@
 #include <string>
 
-#include "run_fixture.hpp"
+#include "support/run_fixture.hpp"
 
 namespace zemlar::e2e {
 namespace {

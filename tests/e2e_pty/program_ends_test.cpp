@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "pty_run.hpp"
+#include "support/pty_run.hpp"
 
 namespace zemlar::e2e_pty {
 namespace {

@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "pty_run.hpp"
+#include "support/pty_run.hpp"
 
 namespace zemlar::e2e_pty {
 namespace {

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "e2e/run_fixture.hpp"
+#include "support/run_fixture.hpp"
 
 namespace zemlar::hostile {
 

@@ -8,7 +8,7 @@
 #include <thread>
 #include <vector>
 
-#include "e2e_pty/pty_run.hpp"
+#include "support/pty_run.hpp"
 #include "hostile_run.hpp"
 
 namespace zemlar::hostile {

@@ -1,4 +1,4 @@
-#include "run_fixture.hpp"
+#include "support/run_fixture.hpp"
 
 #include <filesystem>
 #include <sstream>

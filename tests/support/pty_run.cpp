@@ -1,4 +1,4 @@
-#include "pty_run.hpp"
+#include "support/pty_run.hpp"
 
 #include <sys/wait.h>
 #include <termios.h>
