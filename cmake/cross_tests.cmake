@@ -17,19 +17,31 @@ set(ZEMLAR_CROSS_EXCLUDED_TEST_DIRS pty cmd e2e browser hostile fixtures support
 set(ZEMLAR_POSIX_ONLY_SOURCE
     "#include [<\"](unistd|termios|poll|pty|fcntl|signal|spawn|iconv|dirent|sys/[a-z_]+)\\.h[>\"]|#include \"rt/posix/")
 
-# Test helpers whose own source includes POSIX headers (support/scripted_run.cpp,
-# convertcp/iconv_reference.cpp, ...): a test file including their header is left out too.
-file(GLOB_RECURSE allTestSources ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+# Test helpers whose source or header includes POSIX headers (support/scripted_run.cpp,
+# convertcp/iconv_reference.cpp, ...), or the header of such a helper, found until no
+# more turn up (support/run_fixture.hpp uses support/scripted_run.hpp): a test file
+# including the header of any of them is left out too.
+file(GLOB_RECURSE allTestSources ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.hpp)
+set(posixOnly "${ZEMLAR_POSIX_ONLY_SOURCE}")
 set(posixHelpers)
-foreach(file IN LISTS allTestSources)
-  file(STRINGS ${file} posixLines REGEX "${ZEMLAR_POSIX_ONLY_SOURCE}")
-  if(posixLines)
+set(searching TRUE)
+while(searching)
+  set(searching FALSE)
+  foreach(file IN LISTS allTestSources)
     get_filename_component(helper ${file} NAME_WE)
-    list(APPEND posixHelpers ${helper})
-  endif()
-endforeach()
-list(JOIN posixHelpers "|" posixHelpers)
-set(ZEMLAR_POSIX_ONLY_SOURCE "${ZEMLAR_POSIX_ONLY_SOURCE}|#include \"([a-z_]+/)?(${posixHelpers})\\.hpp\"")
+    if(helper IN_LIST posixHelpers)
+      continue()
+    endif()
+    file(STRINGS ${file} posixLines REGEX "${posixOnly}")
+    if(posixLines)
+      list(APPEND posixHelpers ${helper})
+      set(searching TRUE)
+    endif()
+  endforeach()
+  list(JOIN posixHelpers "|" helperNames)
+  set(posixOnly "${ZEMLAR_POSIX_ONLY_SOURCE}|#include \"([a-z_]+/)?(${helperNames})\\.hpp\"")
+endwhile()
+set(ZEMLAR_POSIX_ONLY_SOURCE "${posixOnly}")
 
 # The files of `files` that compile for Windows.
 function(zemlar_windows_sources out)
