@@ -26,20 +26,10 @@ std::string describe(const PtySession& session) {
   return text.str();
 }
 
-template <typename Done>
-bool pumpUntil(PtySession& session, int timeoutMs, Done done) {
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-  while (!done()) {
-    if (std::chrono::steady_clock::now() >= deadline) return false;
-    session.pump(20);
-  }
-  return true;
-}
-
 }  // namespace
 
 ::testing::AssertionResult showsAfter(PtySession& session, size_t mark, std::string_view text, int timeoutMs) {
-  if (pumpUntil(session, timeoutMs, [&] { return session.output().find(text, mark) != std::string::npos; }))
+  if (session.pumpUntil(timeoutMs, [&] { return session.output().find(text, mark) != std::string::npos; }))
     return ::testing::AssertionSuccess();
   return ::testing::AssertionFailure() << "\"" << text << "\" did not show; " << describe(session);
 }

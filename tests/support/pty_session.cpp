@@ -243,28 +243,25 @@ bool PtySession::screenContains(std::string_view text) const {
   return false;
 }
 
-namespace {
-template <typename Done>
-bool pumpUntil(PtySession& session, int timeoutMs, Done done) {
+bool PtySession::pumpUntil(int timeoutMs, const std::function<bool()>& done) {
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
   while (!done()) {
     if (std::chrono::steady_clock::now() >= deadline) return false;
-    session.pump(20);
+    pump(20);
   }
   return true;
 }
-}  // namespace
 
 bool PtySession::waitForScreen(std::string_view text, int timeoutMs) {
-  return pumpUntil(*this, timeoutMs, [&] { return screenContains(text); });
+  return pumpUntil(timeoutMs, [&] { return screenContains(text); });
 }
 
 bool PtySession::waitForOutput(std::string_view bytes, int timeoutMs) {
-  return pumpUntil(*this, timeoutMs, [&] { return output_.find(bytes) != std::string::npos; });
+  return pumpUntil(timeoutMs, [&] { return output_.find(bytes) != std::string::npos; });
 }
 
 std::optional<int> PtySession::waitExit(int timeoutMs) {
-  const bool ended = pumpUntil(*this, timeoutMs, [&] {
+  const bool ended = pumpUntil(timeoutMs, [&] {
     int status = 0;
     if (!status_ && ::waitpid(pid_, &status, WNOHANG) == pid_) status_ = status;
     return status_.has_value();

@@ -63,6 +63,8 @@ class PtySession {
   void send(std::string_view bytes);
   // Reads output for up to timeoutMs; false when nothing came.
   bool pump(int timeoutMs);
+  // Pumps until done() is true; false after timeoutMs.
+  bool pumpUntil(int timeoutMs, const std::function<bool()>& done);
   // Pumps until a screen row contains text; false after timeoutMs.
   bool waitForScreen(std::string_view text, int timeoutMs);
   // Pumps until the raw output contains bytes; false after timeoutMs.
