@@ -1,15 +1,18 @@
 // The search list document written from a list of arbitrary bytes with arbitrary search
 // words: 43 fixed lines plus one per line that holds "http", every line ending CR LF,
-// and nothing of the input able to leave the query of a link.
+// nothing of the input able to leave the query of a link, and every link line the same
+// as one made the slow way.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "app/addresses.hpp"
 #include "app/run_state.hpp"
 #include "fuzz_check.hpp"
 #include "fuzz_folder.hpp"
+#include "output/escaping.hpp"
 #include "output/search_list_writer.hpp"
 #include "rt/text.hpp"
 #include "text_lines.hpp"
@@ -21,11 +24,20 @@ namespace {
 constexpr std::size_t kFixedLines = 43;
 constexpr std::size_t kLinksStart = 38;  // the head lines come first
 
-std::size_t qualifyingLines(std::string_view list) {
-  std::size_t count = 0;
-  for (const std::string& line : expectedTextLines(list))
-    if (lcase(trimmed(line)).find("http") != std::string::npos) ++count;
-  return count;
+// The addresses that get a link: every line trimmed and lower-cased, when it holds "http".
+std::vector<std::string> qualifyingAddresses(std::string_view list) {
+  std::vector<std::string> addresses;
+  for (const std::string& line : expectedTextLines(list)) {
+    std::string address = lcase(trimmed(line));
+    if (address.find("http") != std::string::npos) addresses.push_back(std::move(address));
+  }
+  return addresses;
+}
+
+// The link line made the slow way, from the plain text operations and escaping.
+std::string slowLinkLine(std::string_view words, std::string_view address) {
+  return R"(<a href="http://)" + std::string(addresses::kSearchHost) + "/search?q=" + queryEscape(words) +
+         " site:" + queryEscape(address) + R"(">)" + htmlEscape(address) + "</a>";
 }
 
 // The document cut into its lines, each checked for its CR LF end.
@@ -74,8 +86,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
 
   const std::string document = FuzzFolder::read("search_in.htm");
   const std::vector<std::string_view> lines = documentLines(document);
-  const std::size_t links = qualifyingLines(list);
-  FUZZ_CHECK(lines.size() == kFixedLines + links);
-  for (std::size_t i = 0; i < links; ++i) checkLinkLine(lines[kLinksStart + i]);
+  const std::vector<std::string> links = qualifyingAddresses(list);
+  FUZZ_CHECK(lines.size() == kFixedLines + links.size());
+  for (std::size_t i = 0; i < links.size(); ++i) {
+    checkLinkLine(lines[kLinksStart + i]);
+    FUZZ_CHECK(lines[kLinksStart + i] == slowLinkLine(words, links[i]));
+  }
   return 0;
 }
