@@ -26,6 +26,7 @@ bool copyLowered(std::string_view text, char* to) {
   return mayEscape != 0;
 }
 
+// Most addresses begin with "http": that test is far cheaper than the search.
 bool holdsHttp(std::string_view address) {
   constexpr std::string_view kHttp = "http";
   return address.starts_with(kHttp) || address.find(kHttp) != std::string_view::npos;
