@@ -58,6 +58,8 @@ struct Case {
 const Case kCases[] = {
     {"cyrillic", 1251, 65001, "<a>\xCF\xF0\xE8\xE2\xE5\xF2</a>\r\n", "<a>Привет</a>\r\n"},
     {"undefined 1251 byte", 1251, 65001, "a\x98z", "a" + kFffd + "z", 1},
+    {"ascii and other words of eight", 1251, 65001, "abcdefgh\xCF\xF0\xE8\xE2\x98\xE5\xF2!" "ABCDEFGH" "xy\x98",
+     "abcdefghПрив" + kFffd + "ет!ABCDEFGHxy" + kFffd, 2},
     {"undefined 1252 and 1253 bytes", 1252, 65001, "\x81\x80\x9D", kFffd + "€" + kFffd, 2},
     {"utf-8 to 1251", 65001, 1251, "Привет, ёж!", "\xCF\xF0\xE8\xE2\xE5\xF2, \xB8\xE6!"},
     {"character 1251 lacks", 65001, 1251, "é中Ж😀", "??\xC6?", 0, 3},

@@ -32,25 +32,34 @@ class SingleByteDecoder final : public Decoder {
     char* o = start;
     const char* in = input.data();
     const char* const end = in + input.size();
-    while (in < end) {
-      const std::size_t ascii = copyAsciiRun(in, end, o);
-      in += ascii;
-      o += ascii;
-      // The next eight bytes hold a non-ASCII one (or are the last few): all of them
-      // through the table, before the next try at a run.
-      const char* const stop = end - in > 8 ? in + 8 : end;
-      while (in < stop) {
-        const Entry& entry = entries_[static_cast<unsigned char>(*in++)];
-        std::memcpy(o, entry.bytes, 4);
-        o += entry.length;
-        undefined_ += entry.undefined;
+    std::size_t undefined = 0;
+    // Eight bytes at a time: ASCII ones are copied as they are, any others all go through
+    // the table.
+    for (; end - in >= 8; in += 8) {
+      std::uint64_t word;
+      std::memcpy(&word, in, 8);
+      if (isAscii(word)) {
+        std::memcpy(o, &word, 8);
+        o += 8;
+        continue;
       }
+      for (int i = 0; i < 8; ++i) o = put(in[i], o, undefined);
     }
+    for (; in < end; ++in) o = put(*in, o, undefined);
+    undefined_ += undefined;
     out.commit(static_cast<std::size_t>(o - start));
     return input.size();
   }
 
  private:
+  // The byte's characters at o; returns the position after them.
+  char* put(char byte, char* o, std::size_t& undefined) const {
+    const Entry& entry = entries_[static_cast<unsigned char>(byte)];
+    std::memcpy(o, entry.bytes, 4);
+    undefined += entry.undefined;
+    return o + entry.length;
+  }
+
   // The table entry in the form the loop wants: undefined bytes already U+FFFD, and four
   // bytes to copy at once.
   struct Entry {
