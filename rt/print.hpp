@@ -26,7 +26,7 @@ class PrintDevice {
   int32_t width = 0;   // 0: unlimited
 };
 
-// Column after writing bytes from the given column (Part of the device's state).
+// The column after writing bytes from the given column; each device keeps its own.
 int32_t columnAfter(int32_t column, int32_t width, std::string_view bytes);
 
 // The bytes a zone separator writes at column c on a device of width w:
