@@ -3,7 +3,6 @@
 // in HTML or in a URL, opened in headless Chromium. Each qualifying address must give one
 // link whose query is exactly what was typed, and nothing typed may become an element.
 #include <gtest/gtest.h>
-#include <iconv.h>
 
 #include <filesystem>
 #include <string>
@@ -11,6 +10,7 @@
 
 #include "dom_links.hpp"
 #include "headless_chromium.hpp"
+#include "support/iconv_reference.hpp"
 #include "support/scripted_run.hpp"
 #include "support/temp_folder.hpp"
 
@@ -21,20 +21,6 @@ namespace fs = std::filesystem;
 
 constexpr std::string_view kSiteName = "www.example-shop.example";
 constexpr std::string_view kSearchPrefix = "http://www.google.com/search?q=";
-
-// Text of code page 1251 from UTF-8, by the C library's own tables.
-std::string toCp1251(std::string_view utf8) {
-  iconv_t convert = ::iconv_open("CP1251", "UTF-8");
-  EXPECT_NE(convert, reinterpret_cast<iconv_t>(-1));
-  std::string in(utf8), out(utf8.size(), '\0');
-  char* from = in.data();
-  char* to = out.data();
-  size_t fromLeft = in.size(), toLeft = out.size();
-  EXPECT_NE(::iconv(convert, &from, &fromLeft, &to, &toLeft), static_cast<size_t>(-1));
-  ::iconv_close(convert);
-  out.resize(out.size() - toLeft);
-  return out;
-}
 
 struct ListLine {
   std::string_view line;     // as typed into the list, in UTF-8
@@ -73,9 +59,9 @@ class DeliveredPageInBrowser : public ::testing::Test {
   // A whole run with code page 1251 (entry 2), the list and the words; the delivered page.
   std::string deliver() {
     std::string list;
-    for (const ListLine& entry : kList) list += toCp1251(entry.line) + "\r\n";
+    for (const ListLine& entry : kList) list += test::toCp1251(entry.line) + "\r\n";
     folder.write("txt_in/list.txt", list);
-    const std::string answers = "1\n1\n1\n3\n2\n1\n" + toCp1251(kWords) + "\n1\n";
+    const std::string answers = "1\n1\n1\n3\n2\n1\n" + test::toCp1251(kWords) + "\n1\n";
     const test::ScriptedRun run = test::runScripted(folder / kSiteName, std::string(kSiteName), folder.path(), answers);
     EXPECT_EQ(run.exitCode, 0) << run.out << run.err;
     return (folder / "Google_search_list.htm").string();

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "iconv_reference.hpp"
+#include "support/iconv_reference.hpp"
 #include "rt/code_page_tables.hpp"
 
 using namespace zemlar::codepages;

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "convertcp_runner.hpp"
-#include "iconv_reference.hpp"
+#include "support/iconv_reference.hpp"
 #include "support/temp_folder.hpp"
 
 using namespace zemlar::test;

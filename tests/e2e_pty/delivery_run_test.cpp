@@ -1,30 +1,16 @@
 // Whole runs to the delivered document, typed as on a terminal in a UTF-8 locale: the
 // console switches to code page 1251, so typed Cyrillic letters must reach the document
 // as 1251 bytes and come out of the conversion as UTF-8 again.
-#include <iconv.h>
 
 #include <initializer_list>
 #include <string>
 #include <vector>
 
+#include "support/iconv_reference.hpp"
 #include "support/pty_run.hpp"
 
 namespace zemlar::e2e_pty {
 namespace {
-
-// Text of code page 1251 from UTF-8, by the C library's own tables.
-std::string toCp1251(std::string_view utf8) {
-  iconv_t convert = ::iconv_open("CP1251", "UTF-8");
-  EXPECT_NE(convert, reinterpret_cast<iconv_t>(-1));
-  std::string in(utf8), out(utf8.size(), '\0');
-  char* from = in.data();
-  char* to = out.data();
-  size_t fromLeft = in.size(), toLeft = out.size();
-  EXPECT_NE(::iconv(convert, &from, &fromLeft, &to, &toLeft), static_cast<size_t>(-1));
-  ::iconv_close(convert);
-  out.resize(out.size() - toLeft);
-  return out;
-}
 
 std::string crLfLines(std::initializer_list<std::string_view> lines) {
   std::string text;
@@ -75,7 +61,7 @@ std::string expectedPage(std::string_view inputFile, std::string_view words,
 class DeliveryOnTerminal : public PtyRun {
  protected:
   DeliveryOnTerminal() {
-    addList("Shops_RU.TXT", toCp1251(crLfLines({
+    addList("Shops_RU.TXT", test::toCp1251(crLfLines({
                                 "http://www.shop-one.example",
                                 "",
                                 "HTTP://WWW.Shop-Two.Example/Catalog",
@@ -112,7 +98,7 @@ TEST_F(DeliveryOnTerminal, CyrillicWordsTypedInUtf8ReachTheDeliveredPage) {
   session->send("красные туфли");
   EXPECT_TRUE(onScreen(*session, "enter the words = красные туфли"));
   EXPECT_EQ(finish(*session), expectedPage("shops_ru.txt", "красные туфли", kAddresses));
-  EXPECT_NE(folder.read("search_in.htm").find(toCp1251("<b>красные туфли</b>")), std::string::npos)
+  EXPECT_NE(folder.read("search_in.htm").find(test::toCp1251("<b>красные туфли</b>")), std::string::npos)
       << "the words were written in the console's code page";
 }
 

@@ -17,12 +17,6 @@ using testing::PtySession;
 
 constexpr int kTimeoutMs = 5000;
 
-int exitCode(PtySession& session) {
-  const auto status = session.waitExit(kTimeoutMs);
-  if (!status || !WIFEXITED(*status)) return -1;
-  return WEXITSTATUS(*status);
-}
-
 TEST(LineInputOnTerminal, NumberEntryShowsPromptWithQuestionMarkAndEditsTheLine) {
   PtySession session([] {
     LineInput::begin("language selection number = ", true);
@@ -33,7 +27,7 @@ TEST(LineInputOnTerminal, NumberEntryShowsPromptWithQuestionMarkAndEditsTheLine)
   });
   ASSERT_TRUE(session.waitForScreen("language selection number = ?", kTimeoutMs));
   session.send("12\x1b[D" "3\r");  // 1, 2, Left, 3, Enter
-  EXPECT_EQ(exitCode(session), 132);
+  EXPECT_EQ(session.waitExitCode(kTimeoutMs), 132);
   EXPECT_TRUE(session.screenContains("language selection number = ? 132"));
   EXPECT_TRUE(session.screenContains("got 132"));
 }
@@ -50,7 +44,7 @@ TEST(LineInputOnTerminal, TextEntryWithBackspaceHomeAndDelete) {
   ASSERT_TRUE(session.waitForScreen("enter the words =", kTimeoutMs));
   // "red shoez", Backspace (DEL), "s", Home, Delete, Enter.
   session.send("red shoez\x7f" "s\x1b[H\x1b[3~\r");
-  EXPECT_EQ(exitCode(session), 0);
+  EXPECT_EQ(session.waitExitCode(kTimeoutMs), 0);
   const auto rows = session.screen().rows();
   int promptRow = -1;
   for (int r = 0; r < static_cast<int>(rows.size()); ++r) {

@@ -25,12 +25,6 @@ using testing::PtySession;
 
 constexpr int kTimeoutMs = 5000;
 
-int exitCode(PtySession& session) {
-  const auto status = session.waitExit(kTimeoutMs);
-  if (!status || !WIFEXITED(*status)) return -1;
-  return WEXITSTATUS(*status);
-}
-
 // Blocks the child until the test sends a byte, so the test can look at the screen.
 void awaitGo() {
   char c = 0;
@@ -43,7 +37,7 @@ TEST(ConsoleDriverOnTerminal, WrapsAtTheLastColumnAndKeepsThePrintColumn) {
     Console::print(std::string(85, 'x'), Sep::None);
     return Console::column();
   });
-  EXPECT_EQ(exitCode(session), 5);
+  EXPECT_EQ(session.waitExitCode(kTimeoutMs), 5);
   const int row = session.screen().cursorRow();
   EXPECT_EQ(session.screen().row(row - 1), std::string(80, 'x'));
   EXPECT_EQ(session.screen().row(row), "xxxxx");
@@ -56,7 +50,7 @@ TEST(ConsoleDriverOnTerminal, ExactRowThenLineEndLeavesAnEmptyRow) {
     Console::print("next", Sep::EndLine);
     return 0;
   });
-  EXPECT_EQ(exitCode(session), 0);
+  EXPECT_EQ(session.waitExitCode(kTimeoutMs), 0);
   const auto rows = session.screen().rows();
   EXPECT_EQ(rows[0], std::string(80, 'a'));
   EXPECT_EQ(rows[1], "");
@@ -79,7 +73,7 @@ TEST(ConsoleDriverOnTerminal, FilledBottomRowWaitsForTheNextOutputToScroll) {
   EXPECT_EQ(session.screen().cursorRow(), 24);
   EXPECT_EQ(session.screen().cursorCol(), 79);
   session.send("g");
-  EXPECT_EQ(exitCode(session), 0);
+  EXPECT_EQ(session.waitExitCode(kTimeoutMs), 0);
   EXPECT_EQ(session.screen().row(22), "marker");
   EXPECT_EQ(session.screen().row(23), std::string(80, 'b'));
   EXPECT_EQ(session.screen().row(24), "z");
@@ -92,7 +86,7 @@ TEST(ConsoleDriverOnTerminal, CodePage1251ShowsCyrillic) {
     Console::print("!", Sep::EndLine);
     return Console::column();
   });
-  EXPECT_EQ(exitCode(session), 0);
+  EXPECT_EQ(session.waitExitCode(kTimeoutMs), 0);
   EXPECT_TRUE(session.screenContains("\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82!"));
   EXPECT_EQ(session.output().find('\xCF'), std::string::npos) << "no raw 1251 byte reaches the terminal";
 }
@@ -103,7 +97,7 @@ TEST(ConsoleDriverOnTerminal, PrintedEscapeSequencesAreShownNotObeyed) {
     Console::print("\x1b[2J\x1b[1;1Hhostile", Sep::EndLine);
     return 0;
   });
-  EXPECT_EQ(exitCode(session), 0);
+  EXPECT_EQ(session.waitExitCode(kTimeoutMs), 0);
   EXPECT_EQ(session.screen().row(0), "keep");
   EXPECT_EQ(session.screen().row(1), "?[2J?[1;1Hhostile");
 }
@@ -118,7 +112,7 @@ TEST(ConsoleDriverOnTerminal, LocateAndCursorVisibility) {
     Console::locate(99, 5, 1);  // out of range: the cursor stays, visibility applies
     return ok && Console::cursorPosition() == at ? 0 : 1;
   });
-  EXPECT_EQ(exitCode(session), 0);
+  EXPECT_EQ(session.waitExitCode(kTimeoutMs), 0);
   EXPECT_EQ(session.screen().row(9), std::string(29, ' ') + "here");
   EXPECT_NE(session.output().find("\x1b[?25l"), std::string::npos);
   EXPECT_TRUE(session.screen().cursorVisible());
@@ -130,7 +124,7 @@ TEST(ConsoleDriverOnTerminal, StartsAtTheCursorTheTerminalReports) {
     return Console::column();
   });
   // The harness answers the cursor query with where its screen's cursor is: the top left.
-  EXPECT_EQ(exitCode(session), 5);
+  EXPECT_EQ(session.waitExitCode(kTimeoutMs), 5);
   EXPECT_EQ(session.screen().row(0), "after");
 }
 
@@ -140,7 +134,7 @@ TEST(ConsoleDriverOnTerminal, TypedBytesBeforeTheCursorReportAreKept) {
     return posix::terminal().inputIsTerminal && posix::takeEarlyInput() == "ab" ? 0 : 1;
   });
   session.send("ab");
-  EXPECT_EQ(exitCode(session), 0) << session.output();
+  EXPECT_EQ(session.waitExitCode(kTimeoutMs), 0) << session.output();
 }
 
 TEST(ConsoleDriverOnTerminal, NormalReturnRestoresTheTerminal) {
@@ -149,7 +143,7 @@ TEST(ConsoleDriverOnTerminal, NormalReturnRestoresTheTerminal) {
     std::exit(0);  // the way back from main: the restore is registered with atexit
     return 1;
   });
-  EXPECT_EQ(exitCode(session), 0);
+  EXPECT_EQ(session.waitExitCode(kTimeoutMs), 0);
   const termios now = session.settings();
   EXPECT_EQ(now.c_lflag, session.initialSettings().c_lflag);
   EXPECT_EQ(now.c_iflag, session.initialSettings().c_iflag);
@@ -170,7 +164,7 @@ TEST(ConsoleDriverOnTerminal, SuspendGivesTheTerminalBackAndResumeTakesItAgain) 
   // happen; what matters is that the modes are given back, then taken again.
   ASSERT_TRUE(session.waitForOutput("\x1b[?7h\x1b[?25h\x1b[?7l", kTimeoutMs)) << session.output();
   session.send("g");
-  EXPECT_EQ(exitCode(session), 0);
+  EXPECT_EQ(session.waitExitCode(kTimeoutMs), 0);
   EXPECT_TRUE(session.screenContains("running+"));
   EXPECT_EQ(session.settings().c_lflag & ECHO, 0u) << "raw again after the resume";
 }
@@ -192,7 +186,7 @@ TEST(ConsoleDriverRedirected, OutputNotATerminalGetsExactlyThePrintedBytes) {
                ? 0
                : 1;
   });
-  EXPECT_EQ(exitCode(session), 0);
+  EXPECT_EQ(session.waitExitCode(kTimeoutMs), 0);
   EXPECT_EQ(test::readFile(file), std::string(85, 'x') + "\x1b[2J\xCF\a\t\r\n");
 }
 
@@ -205,7 +199,7 @@ TEST(ConsoleDriverRedirected, InputNotATerminalLeavesInputModesAndStartsAtTheBot
     ::tcgetattr(STDOUT_FILENO, &now);
     return (now.c_lflag & (ICANON | ECHO)) == (ICANON | ECHO) ? 0 : 1;
   });
-  EXPECT_EQ(exitCode(session), 0);
+  EXPECT_EQ(session.waitExitCode(kTimeoutMs), 0);
   EXPECT_EQ(session.output().find("\x1b[6n"), std::string::npos) << "no cursor query without input";
   EXPECT_EQ(session.screen().row(24), "bottom") << session.output();
 }
@@ -223,7 +217,7 @@ TEST(ConsoleDriverHangup, ReportedToTheKeySource) {
   });
   ASSERT_TRUE(session.waitForScreen("ready", kTimeoutMs));
   session.signal(SIGHUP);
-  EXPECT_EQ(exitCode(session), 42);
+  EXPECT_EQ(session.waitExitCode(kTimeoutMs), 42);
 }
 
 TEST(ConsoleDriverHangup, EndsAProgramThatDoesNotPollKeys) {

@@ -272,6 +272,12 @@ std::optional<int> PtySession::waitExit(int timeoutMs) {
   return status_;
 }
 
+int PtySession::waitExitCode(int timeoutMs) {
+  const auto status = waitExit(timeoutMs);
+  if (!status || !WIFEXITED(*status)) return -1;
+  return WEXITSTATUS(*status);
+}
+
 void PtySession::signal(int sig) { ::kill(pid_, sig); }
 
 void PtySession::resize(int cols, int rows) {

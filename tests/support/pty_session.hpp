@@ -71,6 +71,8 @@ class PtySession {
   bool waitForOutput(std::string_view bytes, int timeoutMs);
   // Waits for the child to end and reads all it wrote; the wait status, or nothing.
   std::optional<int> waitExit(int timeoutMs);
+  // The child's exit code; -1 when it did not end in time or ended by a signal.
+  int waitExitCode(int timeoutMs);
   void signal(int sig);
   // Sets the terminal's window size as a user resizing the window does; the kernel
   // sends SIGWINCH to the program. The screen model keeps its own size.

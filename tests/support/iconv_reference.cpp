@@ -1,4 +1,4 @@
-#include "iconv_reference.hpp"
+#include "support/iconv_reference.hpp"
 
 #include <iconv.h>
 
@@ -20,6 +20,12 @@ std::optional<std::string> iconvConvert(std::string_view bytes, const char* from
   if (!converted) return std::nullopt;
   out.resize(out.size() - outLeft);
   return out;
+}
+
+std::string toCp1251(std::string_view utf8) {
+  std::optional<std::string> text = iconvConvert(utf8, "UTF-8", "CP1251");
+  if (!text) throw std::runtime_error("iconv cannot put this text into code page 1251");
+  return *text;
 }
 
 }  // namespace zemlar::test
