@@ -10,11 +10,5 @@ int main(int argc, char** argv) {
     return 2;
   }
   std::cout << "\n---------- " << search.file << "\n";
-  bool found = false;
-  for (const std::string& line : lines) {
-    if (!standin::matches(search, line)) continue;
-    std::cout << line << "\n";
-    found = true;
-  }
-  return found ? 0 : 1;
+  return standin::printMatches(search, lines);
 }

@@ -8,11 +8,5 @@ int main(int argc, char** argv) {
     std::cerr << "FINDSTR: Bad command line\n";
     return 2;
   }
-  bool found = false;
-  for (const std::string& line : lines) {
-    if (!standin::matches(search, line)) continue;
-    std::cout << line << "\n";
-    found = true;
-  }
-  return found ? 0 : 1;
+  return standin::printMatches(search, lines);
 }

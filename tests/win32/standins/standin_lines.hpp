@@ -56,4 +56,15 @@ inline bool matches(const Search& search, const std::string& line) {
   return lowerAscii(line).find(lowerAscii(search.text)) != std::string::npos;
 }
 
+// Prints the matching lines; the exit code of both searches: 0 when some line matched.
+inline int printMatches(const Search& search, const std::vector<std::string>& lines) {
+  bool found = false;
+  for (const std::string& line : lines) {
+    if (!matches(search, line)) continue;
+    std::cout << line << "\n";
+    found = true;
+  }
+  return found ? 0 : 1;
+}
+
 }  // namespace standin
